@@ -1,0 +1,16 @@
+#pragma once
+// The one exception type of the system's own errors: a Russian message (UTF-8) meant for the
+// user, raised by catalogue lookups, the calculation and the helpers, and shown by whoever
+// started the action.
+
+#include <stdexcept>
+#include <string>
+
+namespace ftf {
+
+class FtfError final : public std::runtime_error {
+public:
+    explicit FtfError(const std::string& message) : std::runtime_error(message) {}
+};
+
+}  // namespace ftf
