@@ -40,7 +40,8 @@ struct GroupWords {
 /// written as its absolute value. With Decimals > 0 the fraction is rounded half up to Decimals
 /// places; a fraction that rounds up to a whole unit carries into the whole part (0.995 with two
 /// decimals is "Один рубль 00"). With Decimals <= 0 the fraction is dropped, not rounded.
-/// An empty unit form is left out together with its blank.
+/// An empty unit form is left out together with its blank. Beyond four decimals the count is the
+/// money value's digits followed by zeros, one per extra place, so Decimals must stay sensible.
 std::string AmountInWords(const CurrencyWords& currency, Money amount);
 
 /// Words of `value` in 0..999 for a count of the given gender, with its form key. A value
