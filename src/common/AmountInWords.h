@@ -1,5 +1,5 @@
 #pragma once
-// Amounts in Russian words (сумма прописью) for printed invoices and specifications: the whole
+// Amounts in Russian words (сумма прописью) for printed invoices and order printouts: the whole
 // part in words with the currency unit in its grammatical form, then the fractional part in
 // digits with the fractional unit. The currency's word forms come from a CurrencyWords record;
 // nothing here knows any currency. All texts are UTF-8.
