@@ -25,11 +25,15 @@ int StrToIntOrZero(std::string_view text);
 // --- File names ------------------------------------------------------------------------------
 
 /// Builds a text from parts of a file name: directory (with its trailing separator), base name,
-/// extension (with its dot). Both "\" and "/" separate directories. Combinations:
-///   dir+base+ext: the whole name      dir+base: the name without extension
-///   dir: the directory with separator dir+ext (no base): empty
-///   base+ext: the file name           base: the file name without extension
-///   ext: the extension with its dot   none: empty
+/// extension (with its dot). Both "\" and "/" separate directories.
+///   directory + base + extension   the whole name
+///   directory + base               the whole name without its extension
+///   directory                      the directory with its trailing separator
+///   directory + extension          empty
+///   base + extension               the file name
+///   base                           the file name without its extension
+///   extension                      the extension with its dot
+///   nothing                        empty
 /// The extension starts at the last "." of the file name (".ffo370" alone is all extension).
 std::string SplitFileName(std::string_view name, bool withDir, bool withBase, bool withExt);
 
