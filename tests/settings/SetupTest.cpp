@@ -279,6 +279,11 @@ TEST_F(SetupTest, SavingWritesEveryGroupAndLeavesReadOnlyKeysAlone) {
 
 TEST_F(SetupTest, ChangedPriceGroupIsSavedAndMissingKeysAreAdded) {
     WriteIni("[Firm]\r\nName=X\r\n");
+    { TftfSetup s; }
+    IniFile first(Ini());
+    ASSERT_TRUE(first.Load());
+    EXPECT_FALSE(first.ValueExists("Tax", "PriceGrpNo"));  // unchanged: not written
+    EXPECT_TRUE(first.ValueExists("Tax", "NDSTax"));
     {
         TftfSetup s;
         s.PriceGrpNo = 4;
