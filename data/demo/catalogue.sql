@@ -214,6 +214,7 @@ INSERT INTO "FrnItem" ("ID","Name","HasDornMass","HasFalzLuft","HasFalzSize","Ha
 INSERT INTO "FrnItem" ("ID","Name","HasDornMass","HasFalzLuft","HasFalzSize","HasFalzPos","HasProfSys","HasColor","CheckWeight","CheckThickness","CheckProfWidth","CheckStulpType","CheckDirect","Virtual","CommonGrp") VALUES ('E-BLOK','Блокиратор неправильного открывания',0,0,0,0,0,0,0,0,0,0,0,0,1100);
 INSERT INTO "FrnItem" ("ID","Name","HasDornMass","HasFalzLuft","HasFalzSize","HasFalzPos","HasProfSys","HasColor","CheckWeight","CheckThickness","CheckProfWidth","CheckStulpType","CheckDirect","Virtual","CommonGrp") VALUES ('E-CYL','Цилиндр профильный',0,0,0,0,0,0,0,1,0,0,0,0,0);
 INSERT INTO "FrnItem" ("ID","Name","HasDornMass","HasFalzLuft","HasFalzSize","HasFalzPos","HasProfSys","HasColor","CheckWeight","CheckThickness","CheckProfWidth","CheckStulpType","CheckDirect","Virtual","CommonGrp") VALUES ('E-DV-PETLYA','Петля дверная',0,0,0,0,0,0,1,0,0,0,0,0,1100);
+INSERT INTO "FrnItem" ("ID","Name","HasDornMass","HasFalzLuft","HasFalzSize","HasFalzPos","HasProfSys","HasColor","CheckWeight","CheckThickness","CheckProfWidth","CheckStulpType","CheckDirect","Virtual","CommonGrp") VALUES ('E-DV-POROG','Порог двери (поставляется с профилем)',0,0,0,0,0,0,0,0,0,0,0,0,1100);
 INSERT INTO "FrnItem" ("ID","Name","HasDornMass","HasFalzLuft","HasFalzSize","HasFalzPos","HasProfSys","HasColor","CheckWeight","CheckThickness","CheckProfWidth","CheckStulpType","CheckDirect","Virtual","CommonGrp") VALUES ('E-DV-RUCHKA','Гарнитур нажимной',0,0,0,0,0,1,0,0,0,0,0,0,1100);
 INSERT INTO "FrnItem" ("ID","Name","HasDornMass","HasFalzLuft","HasFalzSize","HasFalzPos","HasProfSys","HasColor","CheckWeight","CheckThickness","CheckProfWidth","CheckStulpType","CheckDirect","Virtual","CommonGrp") VALUES ('E-DV-UPL','Уплотнитель притвора',0,0,0,0,0,0,0,0,0,0,0,0,1100);
 INSERT INTO "FrnItem" ("ID","Name","HasDornMass","HasFalzLuft","HasFalzSize","HasFalzPos","HasProfSys","HasColor","CheckWeight","CheckThickness","CheckProfWidth","CheckStulpType","CheckDirect","Virtual","CommonGrp") VALUES ('E-KOLP','Колпачок декоративный на винт',0,0,0,0,0,1,0,0,0,0,0,0,1100);
@@ -340,20 +341,21 @@ INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","Condition","Side1
 INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","Condition","Required","DefineHandleHeight","HandleSideNo") VALUES ('TRI-5','E-PRIVOD',80,1,2,2,1,1,2);
 INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","FFANo","FFAMin","FFAMax","Condition","AngleNo","Required") VALUES ('TRI-5','E-UGOL-OSTR',81,1,1,2,20,70,7,2,1);
 INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","Side2No","ScaleCondition","ScaleStart","ScaleStep","ScaleNum","Required") VALUES ('TRI-5','E-ZAPOR-VERT',82,0,2,2,4,800,500,1,1);
-INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","Required","UseLen","LenFormula","MinLen") VALUES ('DV-L','E-DV-UPL',83,1,0,1,1,'(FFB+FRH)*2',1000);
-INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","ScaleCondition","ScaleStart","ScaleStep","ScaleNum","Required") VALUES ('DV-L','E-ZAPOR-VERT',84,0,3,2,1201,400,1,1);
-INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","Required") VALUES ('HS-100','E-PETLI',85,1,0,1);
-INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","FFHMin","FFHMax","Required") VALUES ('HS-100','E-PETLYA-SRED',86,1,0,1601,0,0);
-INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","FFHMax","Required") VALUES ('HD-3','E-DV-PETLYA',87,3,0,2100,1);
-INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","FFHMin","Required") VALUES ('HD-3','E-DV-PETLYA',88,4,0,2101,1);
-INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","PropKey","Required") VALUES ('RK-STD','E-RUCHKA',89,1,0,42,1);
-INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","PropKey","Required") VALUES ('RK-STD','E-RUCHKA-Z',90,1,0,41,1);
-INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","Required") VALUES ('RD-NAZH','E-DV-RUCHKA',91,1,3,1);
-INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","Required","DefineHandleHeight","HandleSideNo","AlertIfNoArt") VALUES ('ZM-35','E-ZAMOK',92,1,3,1,1,3,'Для выбранного дорнмасса нет дверного замка (выпускаются 25 и 35 мм).');
-INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","Required") VALUES ('CY-KK','E-CYL',93,1,3,1);
-INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","Required") VALUES ('DOP-OGR','E-OGR',94,1,2,1);
-INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","Required") VALUES ('DOP-RC','E-ZAPOR-PETL',95,1,1,1);
-INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","Required") VALUES ('DOP-RC','E-ZAPOR-GOR',96,1,2,1);
+INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","Required","Note") VALUES ('DV-L','E-DV-POROG',83,1,4,1,'порог');
+INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","Required","UseLen","LenFormula","MinLen") VALUES ('DV-L','E-DV-UPL',84,1,0,1,1,'(FFB+FRH)*2',1000);
+INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","ScaleCondition","ScaleStart","ScaleStep","ScaleNum","Required") VALUES ('DV-L','E-ZAPOR-VERT',85,0,3,2,1201,400,1,1);
+INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","Required") VALUES ('HS-100','E-PETLI',86,1,0,1);
+INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","FFHMin","FFHMax","Required") VALUES ('HS-100','E-PETLYA-SRED',87,1,0,1601,0,0);
+INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","FFHMax","Required") VALUES ('HD-3','E-DV-PETLYA',88,3,0,2100,1);
+INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","FFHMin","Required") VALUES ('HD-3','E-DV-PETLYA',89,4,0,2101,1);
+INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","PropKey","Required") VALUES ('RK-STD','E-RUCHKA',90,1,0,42,1);
+INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","PropKey","Required") VALUES ('RK-STD','E-RUCHKA-Z',91,1,0,41,1);
+INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","Required") VALUES ('RD-NAZH','E-DV-RUCHKA',92,1,3,1);
+INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","Required","DefineHandleHeight","HandleSideNo","AlertIfNoArt") VALUES ('ZM-35','E-ZAMOK',93,1,3,1,1,0,'Для выбранного дорнмасса нет дверного замка (выпускаются 25 и 35 мм).');
+INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","Required") VALUES ('CY-KK','E-CYL',94,1,3,1);
+INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","Required") VALUES ('DOP-OGR','E-OGR',95,1,2,1);
+INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","Required") VALUES ('DOP-RC','E-ZAPOR-PETL',96,1,1,1);
+INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","Required") VALUES ('DOP-RC','E-ZAPOR-GOR',97,1,2,1);
 
 -- FrnArt: article rules per element (ranges, rebate values, backset, colour, strike-plate system ...)
 INSERT INTO "FrnArt" ("ID","CatalogID","Key","FFHMin","FFHMax","DornMassMin","DornMassMax","HandleHeight") VALUES ('E-PRIVOD','VF-PP-07-1',1,400,1000,7.5,7.5,0);
@@ -538,6 +540,7 @@ INSERT INTO "FrnItoI" ("ID","Item","PropKey","Number","StulpType","ColorConditio
 INSERT INTO "FrnItoI" ("ID","Item","PropKey","Number","StulpType","ColorCondition","Required","AlertIfNoArt","Note","ItemSideNo") VALUES ('E-NOZH','E-OPORA-VERH',0,1,0,0,1,'','',0);
 INSERT INTO "FrnItoI" ("ID","Item","PropKey","Number","StulpType","ColorCondition","Required","AlertIfNoArt","Note","ItemSideNo") VALUES ('E-NOZH-MP','E-KOLP',0,1,0,3,0,'','',0);
 INSERT INTO "FrnItoI" ("ID","Item","PropKey","Number","StulpType","ColorCondition","Required","AlertIfNoArt","Note","ItemSideNo") VALUES ('E-NOZH-MP','E-OPORA-VERH',0,1,0,0,1,'','',0);
+INSERT INTO "FrnItoI" ("ID","Item","PropKey","Number","StulpType","ColorCondition","Required","AlertIfNoArt","Note","ItemSideNo") VALUES ('E-NOZH-NAKL','E-KOLP',0,1,0,1,0,'','',0);
 INSERT INTO "FrnItoI" ("ID","Item","PropKey","Number","StulpType","ColorCondition","Required","AlertIfNoArt","Note","ItemSideNo") VALUES ('E-NOZH-NAKL','E-OPORA-VERH',0,1,0,0,1,'','',1);
 INSERT INTO "FrnItoI" ("ID","Item","PropKey","Number","StulpType","ColorCondition","Required","AlertIfNoArt","Note","ItemSideNo") VALUES ('E-SHT-MEH','E-SHT-ZAGL',0,2,4,0,1,'','',0);
 INSERT INTO "FrnItoI" ("ID","Item","PropKey","Number","StulpType","ColorCondition","Required","AlertIfNoArt","Note","ItemSideNo") VALUES ('E-BLOK','E-PL-BLOK',0,1,1,0,0,'','',0);
