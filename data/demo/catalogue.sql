@@ -310,7 +310,7 @@ INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","ScaleCondition","
 INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","StulpType","ScaleCondition","ScaleStart","ScaleStep","ScaleNum","Required") VALUES ('SH-GL-L','E-ZAPOR-SHT',35,0,3,12,2,1201,400,1,1);
 -- SH-PS-R
 INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","StulpType","Required","AlertIfNoArt") VALUES ('SH-PS-R','E-SHT-MEH',36,1,1,12,1,'Штульповый механизм подбирается только для штульпа типов 2 и 3.');
-INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","UseIfArt","ScaleCondition","ScaleStart","ScaleStep","ScaleNum","Required") VALUES ('SH-PS-R','E-SHT-OTV',37,0,1,'VF-ZSH-01',2,1201,400,1,1);
+INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","UseIfArt","ScaleCondition","ScaleStart","ScaleStep","ScaleNum","Required","Note") VALUES ('SH-PS-R','E-SHT-OTV',37,0,1,'VF-ZSH-01',2,1201,400,2,1,'2 на запор');
 INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","Required","UseLen","LenFormula","MinLen","Note") VALUES ('SH-PS-R','E-SHT-TYAGA',38,1,1,1,1,'FFН-FGA(3)-300',100,'верхняя');
 INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","FFHMin","Required","UseLen","LenFormula","MinLen","Note") VALUES ('SH-PS-R','E-SHT-TYAGA',39,1,1,900,1,1,'FRH/2-350',100,'нижняя');
 INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","StulpType","Required","UseLen","LenFormula","MinLen") VALUES ('SH-PS-R','E-SHT-UPL',40,1,1,8,1,1,'FН-40',300);
@@ -329,7 +329,7 @@ INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","ScaleCondition","
 INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","StulpType","ScaleCondition","ScaleStart","ScaleStep","ScaleNum","Required") VALUES ('SH-GL-R','E-ZAPOR-SHT',52,0,1,12,2,1201,400,1,1);
 -- SH-PS-L
 INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","StulpType","Required","AlertIfNoArt") VALUES ('SH-PS-L','E-SHT-MEH',53,1,3,12,1,'Штульповый механизм подбирается только для штульпа типов 2 и 3.');
-INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","UseIfArt","ScaleCondition","ScaleStart","ScaleStep","ScaleNum","Required") VALUES ('SH-PS-L','E-SHT-OTV',54,0,3,'VF-ZSH-01',2,1201,400,1,1);
+INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","UseIfArt","ScaleCondition","ScaleStart","ScaleStep","ScaleNum","Required","Note") VALUES ('SH-PS-L','E-SHT-OTV',54,0,3,'VF-ZSH-01',2,1201,400,2,1,'2 на запор');
 INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","Required","UseLen","LenFormula","MinLen","Note") VALUES ('SH-PS-L','E-SHT-TYAGA',55,1,3,1,1,'FFН-FGA(1)-300',100,'верхняя');
 INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","FFHMin","Required","UseLen","LenFormula","MinLen","Note") VALUES ('SH-PS-L','E-SHT-TYAGA',56,1,3,900,1,1,'FRH/2-350',100,'нижняя');
 INSERT INTO "FrnSet" ("ID","Item","Key","Number","ItemSideNo","StulpType","Required","UseLen","LenFormula","MinLen") VALUES ('SH-PS-L','E-SHT-UPL',57,1,3,8,1,1,'FН-40',300);
