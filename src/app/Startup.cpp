@@ -9,6 +9,7 @@
 #include "common/Prompter.h"
 #include "settings/AppPaths.h"
 #include "settings/Configuration.h"
+#include "settings/Setup.h"
 
 namespace ftf {
 
@@ -42,7 +43,26 @@ bool RemoveDirTree(const std::string& path) {
     return false;
 }
 
+class SetupSession final : public SettingsSession {
+public:
+    SetupSession() : setup_(std::make_unique<TftfSetup>()) { SetCurrentSetup(setup_.get()); }
+    bool Loaded() const override { return setup_ && setup_->Loaded; }
+    bool AutoOpenReg() const override { return setup_ && setup_->AutoOpenReg; }
+    bool AutoLoadCurrency() const override { return setup_ && setup_->AutoLoadCurrency; }
+    int MainWinState() const override { return setup_ ? setup_->DovuruzadMainWinState : 0; }
+    void SetMainWinState(int state) override {
+        if (setup_) setup_->DovuruzadMainWinState = static_cast<std::uint8_t>(state);
+    }
+    // The settings object saves itself (when loaded) as it is destroyed.
+    void Save() override { setup_.reset(); }
+
+private:
+    std::unique_ptr<TftfSetup> setup_;
+};
+
 }  // namespace
+
+std::unique_ptr<SettingsSession> NewSetupSession() { return std::make_unique<SetupSession>(); }
 
 std::string MainWindowCaption(const std::string& configName) {
     return std::string(kApplicationTitle) + ": [" + configName + "]";

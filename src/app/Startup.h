@@ -75,6 +75,11 @@ public:
 /// Creates the settings session for the configuration in AppPaths(). May throw.
 using SettingsFactory = std::function<std::unique_ptr<SettingsSession>()>;
 
+/// The program's session: a TftfSetup, installed as CurrentSetup() while it lives. Like the settings
+/// object it wraps, a loaded session saves itself also when destroyed without Save(). Throws what
+/// the settings object throws while loading.
+std::unique_ptr<SettingsSession> NewSetupSession();
+
 /// The windows of the start: splash and main window.
 class StartupShell {
 public:
