@@ -25,9 +25,17 @@ const char* const kUsage =
     "  ftf config add ИМЯ --catalog ПАПКА --server ПАПКА --report ПАПКА [--temp ПАПКА] [--default]\n";
 
 // Messages of the system carry CR LF; one terminal line reads better.
-std::string OneLine(std::string text) {
-    for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) text.replace(at, 2, " ");
-    return text;
+std::string OneLine(const std::string& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.compare(i, 2, "\r\n") == 0) {
+            out += ' ';
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
 }
 
 int List(RegistryStore& registry) {
@@ -42,9 +50,7 @@ int List(RegistryStore& registry) {
 int Show(RegistryStore& registry, const std::string& name) {
     std::optional<ConfigurationPaths> config = ReadConfiguration(registry, name);
     if (!config) {
-        std::string text = kMsgConfigNotListed;
-        text.replace(text.find("%s"), 2, name);
-        std::fprintf(stderr, "%s\n", OneLine(text).c_str());
+        std::fprintf(stderr, "%s\n", OneLine(ConfigNotListedMessage(name)).c_str());
         return 1;
     }
     const AppPathsRecord& p = config->paths;

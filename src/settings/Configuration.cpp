@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <string_view>
 
 #include "common/Cp1251.h"
 #include "common/Error.h"
@@ -27,10 +28,10 @@ std::mt19937& PrivateDirNumbers() {
 }
 
 std::string Format1(const char* pattern, const std::string& arg) {
-    std::string out = pattern;
-    auto at = out.find("%s");
-    if (at != std::string::npos) out.replace(at, 2, arg);
-    return out;
+    std::string_view p = pattern;
+    std::size_t at = p.find("%s");
+    if (at == std::string_view::npos) return std::string(p);
+    return std::string(p.substr(0, at)) + arg + std::string(p.substr(at + 2));
 }
 
 std::string ConfigKey(const std::string& name) { return std::string(kConfigRootKey) + "\\" + name; }
@@ -49,6 +50,8 @@ int FindSwitch(const std::vector<std::string>& args, const std::string& sw) {
 }
 
 }  // namespace
+
+std::string ConfigNotListedMessage(const std::string& name) { return Format1(kMsgConfigNotListed, name); }
 
 std::string CleanConfiguredPath(const std::string& value) {
     std::size_t begin = value.find_first_not_of(' ');
@@ -147,7 +150,7 @@ bool SelectConfiguration(RegistryStore& registry, ConfigurationDialog& dialog) {
     try {
         std::optional<ConfigurationPaths> config = ReadConfiguration(registry, *chosen);
         if (!config) {
-            ShowError(Format1(kMsgConfigNotListed, *chosen));
+            ShowError(ConfigNotListedMessage(*chosen));
             return false;
         }
         paths.CatalogDir = config->paths.CatalogDir;

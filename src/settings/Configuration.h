@@ -36,6 +36,8 @@ inline constexpr const char* kMsgNoConfigurations =
 inline constexpr const char* kMsgConfigNotListed =
     "Ошибка открытия конфигурации %s!\r\nУказанная конфигурация не числиться в списке.";
 inline constexpr const char* kMsgRegistryRead = "Ошибка чтения системного реестра!\r\n(%s)";
+/// kMsgConfigNotListed with the name filled in.
+std::string ConfigNotListedMessage(const std::string& name);
 
 /// The configuration dialog ("Конфигурация": one drop-down list, OK and Cancel), as the desktop,
 /// the tests and the command line provide it.
