@@ -424,9 +424,10 @@ TEST_F(StartupTest, FirstRequestsFollowSettingsSwitchesAndTheCurrencyDate) {
         fs::create_directories(server);
         std::string file = server + "/Fentorn.lcu";
         fs::remove(file);
-        if (c.file == Today) ASSERT_TRUE(WriteCurrencyDate(file, kToday));
-        if (c.file == TodayNoon) ASSERT_TRUE(WriteCurrencyDate(file, kToday + 0.5));
-        if (c.file == Yesterday) ASSERT_TRUE(WriteCurrencyDate(file, kToday - 1 + 0.99));
+        double stored = c.file == Today ? kToday : c.file == TodayNoon ? kToday + 0.5 : kToday - 1 + 0.99;
+        if (c.file == Today || c.file == TodayNoon || c.file == Yesterday) {
+            ASSERT_TRUE(WriteCurrencyDate(file, stored));
+        }
         if (c.file == Short) std::ofstream(file, std::ios::binary) << "1234";
         settingsLog_.autoOpenReg = c.autoOpenReg;
         settingsLog_.autoLoadCurrency = c.autoLoadCurrency;
