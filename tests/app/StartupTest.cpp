@@ -19,6 +19,7 @@
 #include "settings/AppPaths.h"
 #include "settings/Configuration.h"
 #include "settings/RegistryStore.h"
+#include "settings/Setup.h"
 
 using namespace ftf;
 namespace fs = std::filesystem;
@@ -553,6 +554,55 @@ TEST(StartupClock, TodayIsTheLocalDateAsAnOleDayCount) {
     double days = std::difftime(timegm(&today), timegm(&jan1)) / 86400.0;
     int today1 = TodayOle();
     EXPECT_NEAR(today1, 36526 + days, 0.01);
+}
+
+}  // namespace
+
+namespace {
+
+// The program's own settings session over the real settings object and a memory registry.
+TEST_F(StartupTest, RealSettingsLoadFromTheCatalogueAndSaveAtTheEnd) {
+    AddConfig("Демо");
+    std::string catalog = Dir("Демо") + "/cat";
+    fs::create_directories(catalog);
+    // "[Firm]\r\nName=Окна\r\n" in Windows-1251.
+    std::ofstream(catalog + "/FTFurniture.ini", std::ios::binary)
+        << "[Firm]\r\nName=\xCE\xEA\xED\xE0\r\n";
+    registry_->WriteInteger(kSetupRegistryKey, "AutoOpenReg", 0);
+    SetCurrentRegistry(registry_.get());
+    StartupHooks hooks;
+    hooks.today = [] { return kToday; };
+    auto sequence = StartupSequence(shell_, dialog_, *registry_, &NewSetupSession, hooks);
+    sequence.Initialise({"fentorn", "/nopresentation"});
+    ASSERT_TRUE(sequence.Start());
+    EXPECT_EQ(prompter_.Count(), 0u);
+    ASSERT_NE(CurrentSetup(), nullptr);
+    EXPECT_EQ(CurrentSetup()->FirmName, "Окна");
+    EXPECT_EQ(sequence.Requests().Pending(),
+              (std::vector<StartupRequest>{StartupRequest::CurrencyRates, StartupRequest::RefreshNews}));
+    // Loading created the data folders below the server folder.
+    EXPECT_TRUE(fs::is_directory(AppPaths().OrdersDir));
+    sequence.Settings()->SetMainWinState(2);
+    sequence.Shutdown();
+    EXPECT_EQ(CurrentSetup(), nullptr);
+    EXPECT_EQ(registry_->ReadInteger(kSetupRegistryKey, "DovuruzadMainWinState"), 2);
+    EXPECT_EQ(registry_->ReadInteger(kSetupRegistryKey, "AutoOpenReg"), 0);
+    EXPECT_EQ(LastTempDirValue(), AppPaths().TempDir);
+    SetCurrentRegistry(nullptr);
+}
+
+TEST_F(StartupTest, RealSettingsWithoutTheirFileEndTheRunWithTheWarning) {
+    AddConfig("Демо");
+    SetCurrentRegistry(registry_.get());
+    auto sequence = StartupSequence(shell_, dialog_, *registry_, &NewSetupSession);
+    sequence.Initialise({"fentorn"});
+    EXPECT_FALSE(sequence.Start());
+    EXPECT_EQ(prompter_.warnings, std::vector<std::string>{kMsgIniMissing});
+    sequence.Shutdown();
+    // Nothing of the settings was saved.
+    EXPECT_FALSE(registry_->ValueExists(kSetupRegistryKey, "AutoReg"));
+    EXPECT_EQ(CurrentSetup(), nullptr);
+    SetCurrentRegistry(nullptr);
 }
 
 }  // namespace
