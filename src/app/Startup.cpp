@@ -1,11 +1,11 @@
 #include "app/Startup.h"
 
-#include <chrono>
-#include <ctime>
 #include <exception>
 #include <filesystem>
 #include <system_error>
 
+#include "common/Dates.h"
+#include "common/Helpers.h"
 #include "common/Prompter.h"
 #include "settings/AppPaths.h"
 #include "settings/Configuration.h"
@@ -32,16 +32,6 @@ bool LooksLikePrivateDir(const std::string& path) {
     return true;
 }
 
-// Removes a directory with everything in it, silently; a failure shows the system's text, a line
-// break and the path in a plain message box.
-bool RemoveDirTree(const std::string& path) {
-    std::error_code ec;
-    if (path.empty() || !fs::is_directory(path, ec)) return true;
-    fs::remove_all(path, ec);
-    if (!ec) return true;
-    CurrentPrompter().ShowPlain(ec.message() + "\r\n" + path);
-    return false;
-}
 
 class SetupSession final : public SettingsSession {
 public:
@@ -68,17 +58,6 @@ std::string MainWindowCaption(const std::string& configName) {
     return std::string(kApplicationTitle) + ": [" + configName + "]";
 }
 
-int TodayOle() {
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    using namespace std::chrono;
-    sys_days day = year_month_day{year{local.tm_year + 1900}, month{static_cast<unsigned>(local.tm_mon + 1)},
-                                  std::chrono::day{static_cast<unsigned>(local.tm_mday)}};
-    sys_days epoch = year_month_day{year{1899}, December, std::chrono::day{30}};
-    return static_cast<int>((day - epoch).count());
-}
-
 StartupSequence::StartupSequence(StartupShell& shell, ConfigurationDialog& dialog, RegistryStore& registry,
                                  SettingsFactory settings, StartupHooks hooks)
     : shell_(shell), dialog_(dialog), registry_(registry), settingsFactory_(std::move(settings)),
@@ -92,7 +71,7 @@ void StartupSequence::RemovePreviousPrivateDir() {
     const std::string& last = AppPaths().LastTempDir;
     std::error_code ec;
     if (last.empty() || !fs::is_directory(last, ec) || !LooksLikePrivateDir(last)) return;
-    RemoveDirTree(last);
+    DeleteDirTree(last);
 }
 
 bool StartupSequence::Start() {
@@ -148,7 +127,7 @@ void StartupSequence::QueueFirstRequests() {
     if (settings_->AutoOpenReg()) requests_.Post(StartupRequest::OpenRegister);
     if (AppPaths().ShowPresentation) requests_.Post(StartupRequest::ShowPresentation);
     if (settings_->AutoLoadCurrency()) {
-        int today = hooks_.today ? hooks_.today() : TodayOle();
+        OleDate today = hooks_.today ? hooks_.today() : Today();
         // A missing or unreadable file counts as yesterday, so it always leads to the dialog.
         double confirmed = ReadCurrencyDate(CurrencyDateFile(AppPaths().ServerDir)).value_or(today - 1.0);
         if (today > confirmed) requests_.Post(StartupRequest::CurrencyRates);
@@ -170,9 +149,9 @@ void StartupSequence::Shutdown() {
     RecordLastTempDir(registry_);
 }
 
-void ConfirmCurrencyRates(bool autoLoadCurrency, int today) {
+void ConfirmCurrencyRates(bool autoLoadCurrency, OleDate today) {
     if (!autoLoadCurrency) return;
-    WriteCurrencyDate(CurrencyDateFile(AppPaths().ServerDir), static_cast<double>(today));
+    WriteCurrencyDate(CurrencyDateFile(AppPaths().ServerDir), today);
 }
 
 }  // namespace ftf

@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "common/Dates.h"
+
 namespace ftf {
 
 class ConfigurationDialog;
@@ -108,12 +110,9 @@ struct StartupHooks {
     std::function<void()> createExportFilters;    ///< the report engine's export formats
     std::function<void()> configureDatabases;     ///< ConfigureDatabases: the three connections
     std::function<void()> openCatalogueTables;    ///< each failure reported, the start goes on
-    /// Today as an OLE day count (whole days since 30 December 1899); empty means the local date.
-    std::function<int()> today;
+    /// Today as an OLE date at midnight; empty means the local date (Today()).
+    std::function<OleDate()> today;
 };
-
-/// Today's local date as an OLE day count.
-int TodayOle();
 
 class StartupSequence {
 public:
@@ -155,6 +154,6 @@ private:
 
 /// The currency-rates dialog was closed with OK: when `autoLoadCurrency` is on, today's date is
 /// written to the currency date file of AppPaths().ServerDir (an error is ignored).
-void ConfirmCurrencyRates(bool autoLoadCurrency, int today);
+void ConfirmCurrencyRates(bool autoLoadCurrency, OleDate today);
 
 }  // namespace ftf

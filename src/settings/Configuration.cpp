@@ -10,7 +10,7 @@
 #include <random>
 #include <string_view>
 
-#include "common/Cp1251.h"
+#include "common/Helpers.h"
 #include "common/Error.h"
 #include "common/Prompter.h"
 #include "settings/RegistryStore.h"
@@ -40,26 +40,13 @@ std::string ReadFolder(const RegistryStore& registry, const std::string& key, co
     return CleanConfiguredPath(registry.ReadString(key, value).value_or(std::string()));
 }
 
-// Index (from 1) of the first argument after the program that contains the switch in any letter
-// case, -1 when none does.
-int FindSwitch(const std::vector<std::string>& args, const std::string& sw) {
-    std::string wanted = UpperCase(sw);
-    for (std::size_t i = 1; i < args.size(); ++i)
-        if (UpperCase(args[i]).find(wanted) != std::string::npos) return static_cast<int>(i);
-    return -1;
-}
 
 }  // namespace
 
 std::string ConfigNotListedMessage(const std::string& name) { return Format1(kMsgConfigNotListed, name); }
 
 std::string CleanConfiguredPath(const std::string& value) {
-    std::size_t begin = value.find_first_not_of(' ');
-    if (begin == std::string::npos) return std::string();
-    std::size_t end = value.find_last_not_of(' ');
-    std::string path = value.substr(begin, end - begin + 1);
-    // One separator goes, as the old system trimmed one "\"; a root "/" stays a root.
-    if (path.size() > 1 && (path.back() == '\\' || path.back() == '/')) path.pop_back();
+    std::string path = TrimPath(value);
     if (path.find('/') == std::string::npos && path.find('\\') != std::string::npos)
         for (char& c : path)
             if (c == '\\') c = '/';

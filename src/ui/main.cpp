@@ -9,24 +9,17 @@
 #include <vector>
 
 #include "app/Startup.h"
+#include "common/NumberFormat.h"
 #include "common/Prompter.h"
 #include "settings/RegistryStore.h"
 #include "ui/MainForm.h"
 #include "ui/QtPrompter.h"
 #include "ui/StartupForms.h"
 
-namespace {
-
-// The process-wide number and date formats (decimal ",", thousands blank, "dd.mm.yyyy") belong
-// here, before the settings load, because the settings file is written with them. The common
-// layer does not define them yet; until it does, this call sets nothing.
-void ApplyProcessFormats() {}
-
-}  // namespace
-
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    ApplyProcessFormats();
+    // Before the settings load: the settings file is written with these formats.
+    ftf::SetProgramFormats();
 
     ftf::ui::QtPrompter prompter;
     ftf::ScopedPrompter installed(prompter);

@@ -16,6 +16,7 @@
 
 #include "common/Error.h"
 #include "common/Prompter.h"
+#include "common/ScriptedPrompter.h"
 #include "settings/AppPaths.h"
 #include "settings/Configuration.h"
 #include "settings/RegistryStore.h"
@@ -25,32 +26,6 @@ using namespace ftf;
 namespace fs = std::filesystem;
 
 namespace {
-
-// Records every message; answers questions with "no".
-class RecordingPrompter final : public Prompter {
-public:
-    std::vector<std::string> errors, warnings, infos, plains;
-    void ShowError(const std::string& t) override { errors.push_back(t); }
-    void ShowWarning(const std::string& t) override { warnings.push_back(t); }
-    void ShowInfo(const std::string& t) override { infos.push_back(t); }
-    void ShowPlain(const std::string& t) override { plains.push_back(t); }
-    bool AskOkCancel(const std::string&, QuestionKind) override { return false; }
-    bool AskOkAbort(const std::string&, QuestionKind) override { return false; }
-    int AskTwoButtons(const std::string&, const std::string&, const std::string&, const std::string&,
-                      QuestionKind) override {
-        return 0;
-    }
-    YesNoCancel AskYesNoCancel(const std::string&, QuestionKind) override { return YesNoCancel::Cancel; }
-    std::optional<std::string> InputLine(const std::string&, const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    std::vector<std::string> OpenFiles(const FileDialogRequest&) override { return {}; }
-    std::optional<std::string> SaveFile(const FileDialogRequest&) override { return std::nullopt; }
-    int Choose(const ChoiceRequest&) override { return -1; }
-    void BeginBusy(bool) override {}
-    void EndBusy() override {}
-    std::size_t Count() const { return errors.size() + warnings.size() + infos.size() + plains.size(); }
-};
 
 // The configuration dialog: records what it was shown and answers as scripted.
 class ScriptedDialog final : public ConfigurationDialog {
@@ -173,13 +148,16 @@ protected:
                                [this] { return std::make_unique<FakeSettings>(settingsLog_); }, hooks);
     }
 
+    std::vector<std::string> Errors() const { return prompter_.Texts(PromptCall::Kind::Error); }
+    std::vector<std::string> Warnings() const { return prompter_.Texts(PromptCall::Kind::Warning); }
+
     std::string LastTempDirValue() {
         return registry_->ReadString(kConfigRootKey, kLastTempDirValue).value_or("<missing>");
     }
 
     fs::path root_;
     std::unique_ptr<RegistryStore> registry_;
-    RecordingPrompter prompter_;
+    ScriptedPrompter prompter_;
     Prompter* previous_ = nullptr;
     ScriptedDialog dialog_;
     ShellLog shellLog_;
@@ -234,7 +212,7 @@ TEST_F(StartupTest, DerivedFoldersFollowTheCleanedServerFolder) {
     EXPECT_EQ(p.ArchiveDir, "C:/Data/Archive");
     EXPECT_EQ(p.RegistryDir, "C:/Data/Registry");
     EXPECT_EQ(p.ExportDir, "C:/Data/Export");
-    EXPECT_EQ(prompter_.Count(), 0u);
+    EXPECT_EQ(prompter_.Calls().size(), 0u);
 }
 
 TEST_F(StartupTest, PrivateDirectoryIsANumberBelowItsBaseAndBecomesLastTempDir) {
@@ -263,8 +241,8 @@ TEST_F(StartupTest, NoConfigurationIsReportedWithoutTheDialog) {
     sequence.Initialise({"fentorn"});
     EXPECT_FALSE(sequence.Start());
     EXPECT_EQ(dialog_.shown, 0);
-    ASSERT_EQ(prompter_.errors.size(), 1u);
-    EXPECT_EQ(prompter_.errors[0],
+    ASSERT_EQ(Errors().size(), 1u);
+    EXPECT_EQ(Errors()[0],
               "В системе не установлены пути доступа к базам данных!\r\nИнсталлируйте заново программу!");
     EXPECT_EQ(settingsLog_.created, 0);
     sequence.Shutdown();
@@ -279,7 +257,7 @@ TEST_F(StartupTest, OneConfigurationStillAsksAndCancelEndsQuietly) {
     EXPECT_FALSE(sequence.Start());
     EXPECT_EQ(dialog_.shown, 1);
     EXPECT_EQ(dialog_.names, std::vector<std::string>{"Демо"});
-    EXPECT_EQ(prompter_.Count(), 0u);
+    EXPECT_EQ(prompter_.Calls().size(), 0u);
     EXPECT_EQ(settingsLog_.created, 0);
     EXPECT_TRUE(shellLog_.events.empty());
     sequence.Shutdown();
@@ -300,7 +278,7 @@ TEST_F(StartupTest, DefaultConfigPreselectsItsEntryAndAMissingOneTheFirst) {
         EXPECT_EQ(dialog_.preselected, c.preselected) << (c.def ? c.def : "none");
         EXPECT_EQ(dialog_.names, (std::vector<std::string>{"Первая", "Вторая", "Третья"}));
     }
-    EXPECT_EQ(prompter_.Count(), 0u);
+    EXPECT_EQ(prompter_.Calls().size(), 0u);
 }
 
 TEST_F(StartupTest, ChosenConfigurationThatVanishedIsReported) {
@@ -308,8 +286,8 @@ TEST_F(StartupTest, ChosenConfigurationThatVanishedIsReported) {
     dialog_.answer = ScriptedDialog::Answer::Name;
     dialog_.name = "Пропавшая";
     EXPECT_FALSE(SelectConfiguration(*registry_, dialog_));
-    ASSERT_EQ(prompter_.errors.size(), 1u);
-    EXPECT_EQ(prompter_.errors[0],
+    ASSERT_EQ(Errors().size(), 1u);
+    EXPECT_EQ(Errors()[0],
               "Ошибка открытия конфигурации Пропавшая!\r\nУказанная конфигурация не числиться в списке.");
     EXPECT_TRUE(AppPaths().TempDir.empty());
 }
@@ -318,11 +296,11 @@ TEST_F(StartupTest, PrivateDirectoryThatCannotBeCreatedIsAReadError) {
     std::ofstream(Dir("file")) << "x";
     AddConfig("Демо", "file/below");
     EXPECT_FALSE(SelectConfiguration(*registry_, dialog_));
-    ASSERT_EQ(prompter_.errors.size(), 1u);
+    ASSERT_EQ(Errors().size(), 1u);
     const std::string prefix = "Ошибка чтения системного реестра!\r\n(";
-    EXPECT_EQ(prompter_.errors[0].rfind(prefix, 0), 0u) << prompter_.errors[0];
-    EXPECT_NE(prompter_.errors[0].find(Dir("file/below")), std::string::npos) << prompter_.errors[0];
-    EXPECT_EQ(prompter_.errors[0].back(), ')');
+    EXPECT_EQ(Errors()[0].rfind(prefix, 0), 0u) << Errors()[0];
+    EXPECT_NE(Errors()[0].find(Dir("file/below")), std::string::npos) << Errors()[0];
+    EXPECT_EQ(Errors()[0].back(), ')');
     EXPECT_TRUE(AppPaths().LastTempDir.empty());
 }
 
@@ -330,14 +308,14 @@ TEST_F(StartupTest, UnreadableRegistryIsReportedAndTheRunEnds) {
     BrokenRegistry broken;
     AppPaths().LastTempDir = "stale";
     InitProcess({"fentorn"}, broken);
-    ASSERT_EQ(prompter_.errors.size(), 1u);
-    EXPECT_EQ(prompter_.errors[0], "сбой реестра");
+    ASSERT_EQ(Errors().size(), 1u);
+    EXPECT_EQ(Errors()[0], "сбой реестра");
     EXPECT_EQ(AppPaths().LastTempDir, "");
     EXPECT_FALSE(SelectConfiguration(broken, dialog_));
-    ASSERT_EQ(prompter_.errors.size(), 2u);
-    EXPECT_EQ(prompter_.errors[1], "Ошибка чтения системного реестра!\r\n(сбой реестра)");
+    ASSERT_EQ(Errors().size(), 2u);
+    EXPECT_EQ(Errors()[1], "Ошибка чтения системного реестра!\r\n(сбой реестра)");
     EXPECT_FALSE(RecordLastTempDir(broken));
-    EXPECT_EQ(prompter_.errors.size(), 3u);
+    EXPECT_EQ(Errors().size(), 3u);
 }
 
 TEST_F(StartupTest, MissingSettingsFileWarnsAndEndsWithoutSaving) {
@@ -346,10 +324,10 @@ TEST_F(StartupTest, MissingSettingsFileWarnsAndEndsWithoutSaving) {
     auto sequence = MakeSequence();
     sequence.Initialise({"fentorn"});
     EXPECT_FALSE(sequence.Start());
-    ASSERT_EQ(prompter_.warnings.size(), 1u);
-    EXPECT_EQ(prompter_.warnings[0],
+    ASSERT_EQ(Warnings().size(), 1u);
+    EXPECT_EQ(Warnings()[0],
               "Не найден файл конфигурации! Переустановите программу или произведите настройку вручную!");
-    EXPECT_TRUE(prompter_.errors.empty());
+    EXPECT_TRUE(Errors().empty());
     EXPECT_EQ(settingsLog_.created, 1);
     EXPECT_TRUE(shellLog_.events.empty());
     EXPECT_EQ(sequence.Settings(), nullptr);
@@ -367,7 +345,7 @@ TEST_F(StartupTest, SettingsThatFailToLoadEndTheRunWithTheirText) {
     });
     sequence.Initialise({"fentorn"});
     EXPECT_FALSE(sequence.Start());
-    EXPECT_EQ(prompter_.errors, std::vector<std::string>{"Ставка НДС не число"});
+    EXPECT_EQ(Errors(), std::vector<std::string>{"Ставка НДС не число"});
     EXPECT_TRUE(shellLog_.events.empty());
 }
 
@@ -376,7 +354,7 @@ TEST_F(StartupTest, FullStartShowsSplashCreatesMainWindowAndQueuesRequests) {
     auto sequence = MakeSequence();
     sequence.Initialise({"fentorn"});
     ASSERT_TRUE(sequence.Start());
-    EXPECT_EQ(prompter_.Count(), 0u);
+    EXPECT_EQ(prompter_.Calls().size(), 0u);
     EXPECT_EQ(shellLog_.events, (std::vector<std::string>{"splash", "main:Fentorn ФУРНИТУРА: [Демо]", "hide"}));
     EXPECT_EQ(shellLog_.progress, (std::vector<int>{0, 2, 20, 40, 100}));
     EXPECT_EQ(shellLog_.label, "Загрузка системы...");
@@ -481,7 +459,7 @@ TEST_F(StartupTest, ARecordedFolderThatIsNoPrivateDirectoryIsLeftAlone) {
     sequence.Initialise({"fentorn"});
     ASSERT_TRUE(sequence.Start());
     EXPECT_TRUE(fs::exists(Dir("documents") + "/letter.txt"));
-    EXPECT_EQ(prompter_.Count(), 0u);
+    EXPECT_EQ(prompter_.Calls().size(), 0u);
 }
 
 TEST_F(StartupTest, AFailureWhileWindowsAreCreatedIsShownAndTheLoopStillRuns) {
@@ -491,7 +469,7 @@ TEST_F(StartupTest, AFailureWhileWindowsAreCreatedIsShownAndTheLoopStillRuns) {
     auto sequence = MakeSequence(hooks);
     sequence.Initialise({"fentorn"});
     EXPECT_TRUE(sequence.Start());
-    EXPECT_EQ(prompter_.errors, std::vector<std::string>{"Каталог недоступен"});
+    EXPECT_EQ(Errors(), std::vector<std::string>{"Каталог недоступен"});
     EXPECT_EQ(shellLog_.events, (std::vector<std::string>{"splash", "hide"}));
     EXPECT_FALSE(shell_.HasMainWindow());
     EXPECT_TRUE(sequence.Requests().Empty());
@@ -506,7 +484,7 @@ TEST_F(StartupTest, ADatabaseFailureLeavesTheMainWindowUp) {
     auto sequence = MakeSequence(hooks);
     sequence.Initialise({"fentorn"});
     EXPECT_TRUE(sequence.Start());
-    EXPECT_EQ(prompter_.errors, std::vector<std::string>{"Не удалось открыть FMDB_Catalog"});
+    EXPECT_EQ(Errors(), std::vector<std::string>{"Не удалось открыть FMDB_Catalog"});
     EXPECT_TRUE(shell_.HasMainWindow());
     EXPECT_FALSE(shellLog_.splashVisible);
 }
@@ -537,23 +515,7 @@ TEST_F(StartupTest, ConfirmedRatesRecordTodayOnlyWithAutoLoadCurrency) {
     AppPaths().ServerDir = Dir("file-not-dir");
     std::ofstream(AppPaths().ServerDir) << "x";
     ConfirmCurrencyRates(true, kToday);  // an error here is ignored
-    EXPECT_EQ(prompter_.Count(), 0u);
-}
-
-TEST(StartupClock, TodayIsTheLocalDateAsAnOleDayCount) {
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    // 1 January 2000 is OLE day 36526.
-    std::tm jan1{};
-    jan1.tm_year = 100;
-    jan1.tm_mday = 1;
-    jan1.tm_hour = 12;
-    std::tm today = local;
-    today.tm_hour = 12, today.tm_min = 0, today.tm_sec = 0;
-    double days = std::difftime(timegm(&today), timegm(&jan1)) / 86400.0;
-    int today1 = TodayOle();
-    EXPECT_NEAR(today1, 36526 + days, 0.01);
+    EXPECT_EQ(prompter_.Calls().size(), 0u);
 }
 
 }  // namespace
@@ -575,7 +537,7 @@ TEST_F(StartupTest, RealSettingsLoadFromTheCatalogueAndSaveAtTheEnd) {
     auto sequence = StartupSequence(shell_, dialog_, *registry_, &NewSetupSession, hooks);
     sequence.Initialise({"fentorn", "/nopresentation"});
     ASSERT_TRUE(sequence.Start());
-    EXPECT_EQ(prompter_.Count(), 0u);
+    EXPECT_EQ(prompter_.Calls().size(), 0u);
     ASSERT_NE(CurrentSetup(), nullptr);
     EXPECT_EQ(CurrentSetup()->FirmName, "Окна");
     EXPECT_EQ(sequence.Requests().Pending(),
@@ -597,7 +559,7 @@ TEST_F(StartupTest, RealSettingsWithoutTheirFileEndTheRunWithTheWarning) {
     auto sequence = StartupSequence(shell_, dialog_, *registry_, &NewSetupSession);
     sequence.Initialise({"fentorn"});
     EXPECT_FALSE(sequence.Start());
-    EXPECT_EQ(prompter_.warnings, std::vector<std::string>{kMsgIniMissing});
+    EXPECT_EQ(Warnings(), std::vector<std::string>{kMsgIniMissing});
     sequence.Shutdown();
     // Nothing of the settings was saved.
     EXPECT_FALSE(registry_->ValueExists(kSetupRegistryKey, "AutoReg"));
