@@ -2,7 +2,11 @@
 // src/ui, the sequence itself in app/Startup.
 
 #include <QApplication>
+#include <QSocketNotifier>
 #include <QTimer>
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
 #include <exception>
 #include <memory>
 #include <string>
@@ -15,6 +19,37 @@
 #include "ui/MainForm.h"
 #include "ui/QtPrompter.h"
 #include "ui/StartupForms.h"
+
+namespace {
+
+// A session that ends (SIGTERM) or Ctrl+C in a terminal closes the main window as the user would,
+// so that the settings are saved and the private directory is recorded. The handler only writes
+// a byte; the event loop does the rest.
+int g_signalPipe[2] = {-1, -1};
+
+void OnTerminate(int) {
+    char byte = 1;
+    [[maybe_unused]] ssize_t n = ::write(g_signalPipe[1], &byte, 1);
+}
+
+void CloseOnTerminate(QApplication& app, QWidget* mainWindow) {
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalPipe) != 0) return;
+    auto* notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, &app);
+    QObject::connect(notifier, &QSocketNotifier::activated, &app, [&app, mainWindow] {
+        char byte;
+        [[maybe_unused]] ssize_t n = ::read(g_signalPipe[0], &byte, 1);
+        // A child window that refuses to close does not keep a terminating session alive.
+        if (!mainWindow->close()) app.quit();
+    });
+    struct sigaction action {};
+    action.sa_handler = OnTerminate;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -45,6 +80,7 @@ int main(int argc, char** argv) {
     if (sequence->Start() && shell.HasMainWindow()) {
         ftf::ui::TMainForm* mainForm = shell.MainForm();
         mainForm->show();
+        CloseOnTerminate(app, mainForm);
         // The first requests are handled once the event loop runs, in the order they were queued.
         QTimer::singleShot(0, mainForm, [mainForm, &sequence] { mainForm->DrainRequests(sequence->Requests()); });
         status = app.exec();
