@@ -16,6 +16,7 @@
 
 #include "common/Error.h"
 #include "common/Prompter.h"
+#include "common/HelpersInternal.h"
 #include "common/ScriptedPrompter.h"
 #include "settings/AppPaths.h"
 #include "settings/Configuration.h"
@@ -448,6 +449,28 @@ TEST_F(StartupTest, ASecondRunRemovesThePreviousPrivateDirectory) {
     EXPECT_TRUE(fs::is_directory(second));
     sequence.Shutdown();
     EXPECT_EQ(LastTempDirValue(), second);
+}
+
+TEST_F(StartupTest, APreviousPrivateDirectoryThatWillNotGoIsReportedAndTheRunGoesOn) {
+    AddConfig("Демо");
+    std::string previous = Dir("temp/4711");
+    fs::create_directories(previous);
+    registry_->WriteString(kConfigRootKey, kLastTempDirValue, previous);
+    // Root may delete anything, so the failure is injected.
+    auto failing = [](const fs::path&, std::error_code& ec) -> std::uintmax_t {
+        ec = std::make_error_code(std::errc::device_or_resource_busy);
+        return 0;
+    };
+    detail::DirRemover saved = detail::SetDirRemover(failing);
+    auto sequence = MakeSequence();
+    sequence.Initialise({"fentorn"});
+    bool started = sequence.Start();
+    detail::SetDirRemover(saved);
+    EXPECT_TRUE(started);
+    EXPECT_EQ(prompter_.Texts(PromptCall::Kind::Plain),
+              std::vector<std::string>{std::make_error_code(std::errc::device_or_resource_busy).message() +
+                                       "\r\n" + previous});
+    EXPECT_TRUE(shell_.HasMainWindow());
 }
 
 TEST_F(StartupTest, ARecordedFolderThatIsNoPrivateDirectoryIsLeftAlone) {
