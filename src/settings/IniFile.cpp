@@ -247,7 +247,8 @@ bool IniFile::ReadText(std::string& text, std::string& error) const {
     std::error_code ec;
     fs::file_status st = fs::status(path_, ec);
     if (ec || !fs::exists(st)) {
-        if (ec && ec != std::errc::no_such_file_or_directory) {
+        // A path below a regular file names no file either; writing it will say why.
+        if (ec && ec != std::errc::no_such_file_or_directory && ec != std::errc::not_a_directory) {
             error = "Ошибка чтения файла " + path_ + "\r\n(" + ec.message() + ")";
             return false;
         }

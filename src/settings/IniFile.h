@@ -150,9 +150,9 @@ private:
     std::string error_;
 };
 
-/// Throws FtfError when `name` cannot be a section or key name: empty after trimming, holding a
-/// line break or "=" (keys), or starting with "[", ";" or "#" (keys), or holding "]" (sections
-/// are read up to their last "]", so one inside is fine; only a line break is refused there).
+/// Throws FtfError when `name` cannot be a section or key name: empty after trimming or holding a
+/// line break (both); holding "=" or starting with "[", ";" or "#" (keys). A "]" inside a section
+/// name is fine: a header is read up to its last "]".
 void CheckIniName(std::string_view name, bool isSection);
 
 /// A real as the INI files hold it: blanks around it are ignored, the decimal separator may be
