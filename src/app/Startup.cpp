@@ -32,7 +32,6 @@ bool LooksLikePrivateDir(const std::string& path) {
     return true;
 }
 
-
 class SetupSession final : public SettingsSession {
 public:
     SetupSession() : setup_(std::make_unique<TftfSetup>()) { SetCurrentSetup(setup_.get()); }

@@ -10,8 +10,8 @@
 #include <random>
 #include <string_view>
 
-#include "common/Helpers.h"
 #include "common/Error.h"
+#include "common/Helpers.h"
 #include "common/Prompter.h"
 #include "settings/RegistryStore.h"
 
@@ -39,7 +39,6 @@ std::string ConfigKey(const std::string& name) { return std::string(kConfigRootK
 std::string ReadFolder(const RegistryStore& registry, const std::string& key, const char* value) {
     return CleanConfiguredPath(registry.ReadString(key, value).value_or(std::string()));
 }
-
 
 }  // namespace
 
