@@ -282,7 +282,7 @@ SpecVariant SpecVariant::FromReal(double value) {
     return FromRecord(MakeRecord(SpecType::Real, 8, bits));
 }
 
-SpecVariant SpecVariant::FromDate(double oleDays) {
+SpecVariant SpecVariant::FromDate(OleDate oleDays) {
     std::uint64_t bits;
     std::memcpy(&bits, &oleDays, sizeof bits);
     return FromRecord(MakeRecord(SpecType::Date, 8, bits));
@@ -336,7 +336,7 @@ float SpecVariant::ToSingle() const {
     return static_cast<float>(d);
 }
 
-double SpecVariant::ToDate() const {
+OleDate SpecVariant::ToDate() const {
     return static_cast<double>(AsReal(*this, "дата"));
 }
 
@@ -382,7 +382,7 @@ void WriteInteger(TSpecStream& s, std::int32_t v) { WriteVariant(s, SpecVariant:
 void WriteByte(TSpecStream& s, std::uint8_t v) { WriteVariant(s, SpecVariant::FromByte(v)); }
 void WriteBoolean(TSpecStream& s, bool v) { WriteVariant(s, SpecVariant::FromBoolean(v)); }
 void WriteReal(TSpecStream& s, double v) { WriteVariant(s, SpecVariant::FromReal(v)); }
-void WriteDate(TSpecStream& s, double oleDays) { WriteVariant(s, SpecVariant::FromDate(oleDays)); }
+void WriteDate(TSpecStream& s, OleDate oleDays) { WriteVariant(s, SpecVariant::FromDate(oleDays)); }
 void WriteMoney(TSpecStream& s, Money v) { WriteVariant(s, SpecVariant::FromMoney(v)); }
 
 namespace {
@@ -399,8 +399,32 @@ std::uint8_t ReadByte(TSpecStream& s) { return ReadRecord(s).ToByte(); }
 bool ReadBoolean(TSpecStream& s) { return ReadRecord(s).ToBoolean(); }
 double ReadReal(TSpecStream& s) { return ReadRecord(s).ToReal(); }
 float ReadSingle(TSpecStream& s) { return ReadRecord(s).ToSingle(); }
-double ReadDate(TSpecStream& s) { return ReadRecord(s).ToDate(); }
+OleDate ReadDate(TSpecStream& s) { return ReadRecord(s).ToDate(); }
 Money ReadMoney(TSpecStream& s) { return ReadRecord(s).ToMoney(); }
+
+// ---- Multi-line texts ----
+
+std::string JoinTextLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    return text;
+}
+
+std::vector<std::string> SplitTextLines(std::string_view text) {
+    std::vector<std::string> lines;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const std::size_t end = std::min(text.find_first_of("\r\n", i), text.size());
+        lines.emplace_back(text.substr(i, end - i));
+        i = end;
+        if (i < text.size() && text[i] == '\r') ++i;
+        if (i < text.size() && text[i] == '\n') ++i;
+    }
+    return lines;
+}
 
 // ---- Version stamps ----
 

@@ -59,6 +59,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/Dates.h"
 #include "common/Money.h"
 
 namespace ftf {
@@ -143,7 +144,7 @@ public:
     /// Single-precision fields pass their value; it is widened exactly.
     static SpecVariant FromReal(double value);
     /// `oleDays`: days since 30 December 1899, the fraction being the time of day.
-    static SpecVariant FromDate(double oleDays);
+    static SpecVariant FromDate(OleDate oleDays);
     static SpecVariant FromMoney(Money value);
     /// A record exactly as given.
     static SpecVariant FromRecord(const Record& record);
@@ -162,7 +163,7 @@ public:
     double ToReal() const;
     /// ToReal narrowed to single precision, the way the single-precision fields hold it.
     float ToSingle() const;
-    double ToDate() const;
+    OleDate ToDate() const;
     Money ToMoney() const;
 
     bool operator==(const SpecVariant&) const = default;
@@ -189,7 +190,7 @@ void WriteInteger(TSpecStream& stream, std::int32_t value);
 void WriteByte(TSpecStream& stream, std::uint8_t value);
 void WriteBoolean(TSpecStream& stream, bool value);
 void WriteReal(TSpecStream& stream, double value);
-void WriteDate(TSpecStream& stream, double oleDays);
+void WriteDate(TSpecStream& stream, OleDate oleDays);
 void WriteMoney(TSpecStream& stream, Money value);
 
 std::string ReadText(TSpecStream& stream);
@@ -198,8 +199,14 @@ std::uint8_t ReadByte(TSpecStream& stream);
 bool ReadBoolean(TSpecStream& stream);
 double ReadReal(TSpecStream& stream);
 float ReadSingle(TSpecStream& stream);
-double ReadDate(TSpecStream& stream);
+OleDate ReadDate(TSpecStream& stream);
 Money ReadMoney(TSpecStream& stream);
+
+/// A list of lines as one multi-line text value: every line followed by CR LF, the last one too.
+std::string JoinTextLines(const std::vector<std::string>& lines);
+/// The lines of a multi-line text value: split at CR LF, CR or LF; a break at the end adds no
+/// empty line ("a\r\n" is one line, "" none), as the old program's string lists read them.
+std::vector<std::string> SplitTextLines(std::string_view text);
 
 /// The version stamps the layouts compare with.
 inline constexpr std::string_view kStamp10_12_2009 = "10.12.2009";

@@ -7,38 +7,17 @@
 #include <fstream>
 #include <random>
 
-#include <unistd.h>
-
 #include "common/Cp1251.h"
 #include "common/Error.h"
 #include "common/Prompter.h"
+#include "common/ScriptedPrompter.h"
+#include "TempDir.h"
 
 using namespace ftf;
 
 namespace {
 
-// Records every message; questions are never expected here.
-class RecordingPrompter final : public Prompter {
-public:
-    std::vector<std::string> errors;
-    void ShowError(const std::string& t) override { errors.push_back(t); }
-    void ShowWarning(const std::string& t) override { errors.push_back("warning: " + t); }
-    void ShowInfo(const std::string& t) override { errors.push_back("info: " + t); }
-    void ShowPlain(const std::string& t) override { errors.push_back("plain: " + t); }
-    bool AskOkCancel(const std::string&, QuestionKind) override { return false; }
-    bool AskOkAbort(const std::string&, QuestionKind) override { return false; }
-    int AskTwoButtons(const std::string&, const std::string&, const std::string&, const std::string&,
-                      QuestionKind) override { return 0; }
-    YesNoCancel AskYesNoCancel(const std::string&, QuestionKind) override { return YesNoCancel::Cancel; }
-    std::optional<std::string> InputLine(const std::string&, const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    std::vector<std::string> OpenFiles(const FileDialogRequest&) override { return {}; }
-    std::optional<std::string> SaveFile(const FileDialogRequest&) override { return std::nullopt; }
-    int Choose(const ChoiceRequest&) override { return -1; }
-    void BeginBusy(bool) override {}
-    void EndBusy() override {}
-};
+std::vector<std::string> Errors(const ScriptedPrompter& p) { return p.Texts(PromptCall::Kind::Error); }
 
 std::string Hex(const std::vector<std::uint8_t>& bytes) {
     static const char* digits = "0123456789ABCDEF";
@@ -163,13 +142,13 @@ TEST(SpecStream, TextBytesSurviveAndZeroCutsTheText) {
     s.Rewind();
     EXPECT_EQ(ToCp1251(ReadText(s)).bytes, all);
 
-    RecordingPrompter p;
+    ScriptedPrompter p;
     ScopedPrompter guard(p);
     TSpecStream cut = FromHex("03000000 410042 02000000 4344");
     EXPECT_EQ(ReadText(cut), "A");
     EXPECT_EQ(cut.Position(), 7u);  // the whole announced length is consumed
     EXPECT_EQ(ReadText(cut), "CD");
-    EXPECT_TRUE(p.errors.empty());
+    EXPECT_TRUE(p.Calls().empty());
 }
 
 TEST(SpecStream, WritingRefusesTextTheCodePageCannotHold) {
@@ -267,32 +246,32 @@ TEST(SpecStream, ConversionsThatCannotHoldTheValueAreFormatErrors) {
 
 // The old reader's one recoverable damage: a text cut off by the end of the data.
 TEST(SpecStream, ShortTextShowsTheErrorAndGoesOn) {
-    RecordingPrompter p;
+    ScriptedPrompter p;
     ScopedPrompter guard(p);
     TSpecStream s = FromHex("03000000 4142");
     EXPECT_EQ(ReadText(s), "AB");
-    ASSERT_EQ(p.errors.size(), 1u);
-    EXPECT_EQ(p.errors[0],
+    ASSERT_EQ(Errors(p).size(), 1u);
+    EXPECT_EQ(Errors(p)[0],
               "Ошибка чтения строки из потока!\r\nЗаказано: [3 символов], Считано: [2 символов]!");
     EXPECT_EQ(s.Remaining(), 0u);
 
     // A length prefix of two gigabytes over three bytes neither allocates nor reads past the end.
-    p.errors.clear();
+    p.ClearCalls();
     TSpecStream huge = FromHex("FFFFFF7F C0C1C2");
     EXPECT_EQ(ReadText(huge), "АБВ");
-    ASSERT_EQ(p.errors.size(), 1u);
-    EXPECT_NE(p.errors[0].find("[2147483647 символов], Считано: [3 символов]"), std::string::npos);
+    ASSERT_EQ(Errors(p).size(), 1u);
+    EXPECT_NE(Errors(p)[0].find("[2147483647 символов], Считано: [3 символов]"), std::string::npos);
 
     // Nothing left after the prefix: an empty text and the error naming 0 as read.
-    p.errors.clear();
+    p.ClearCalls();
     TSpecStream bare = FromHex("05000000");
     EXPECT_EQ(ReadText(bare), "");
-    ASSERT_EQ(p.errors.size(), 1u);
-    EXPECT_NE(p.errors[0].find("[5 символов], Считано: [0 символов]"), std::string::npos);
+    ASSERT_EQ(Errors(p).size(), 1u);
+    EXPECT_NE(Errors(p)[0].find("[5 символов], Считано: [0 символов]"), std::string::npos);
 }
 
 TEST(SpecStream, CutPrefixesRecordsAndNegativeLengthsAreFormatErrors) {
-    RecordingPrompter p;
+    ScriptedPrompter p;
     ScopedPrompter guard(p);
     struct Case { const char* what; std::string hex; bool text; } cases[] = {
         {"empty data, text", "", true},
@@ -309,12 +288,12 @@ TEST(SpecStream, CutPrefixesRecordsAndNegativeLengthsAreFormatErrors) {
         EXPECT_THROW(ReadVariant(s, expected, v), SpecFormatError) << c.what;
         EXPECT_LE(s.Position(), s.Size()) << c.what;
     }
-    EXPECT_TRUE(p.errors.empty());
+    EXPECT_TRUE(p.Calls().empty());
 }
 
 // Random damage never reads outside the data: every read either yields a value or throws.
 TEST(SpecStream, RandomBytesNeverReadOutsideTheData) {
-    RecordingPrompter p;
+    ScriptedPrompter p;
     ScopedPrompter guard(p);
     std::mt19937 rng(12345);
     for (int round = 0; round < 2000; ++round) {
@@ -355,9 +334,8 @@ TEST(SpecStream, StreamBasics) {
 
 TEST(SpecStream, FilesLoadAndSaveWholeImages) {
     namespace fs = std::filesystem;
-    const fs::path dir = fs::temp_directory_path() / ("ftf-specstream-" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    test::TempDir temp;
+    const fs::path dir = temp.Path();
 
     TSpecStream s;
     WriteText(s, "Заказ");
@@ -391,8 +369,6 @@ TEST(SpecStream, FilesLoadAndSaveWholeImages) {
     error.clear();
     EXPECT_FALSE(kept.SaveToFile(dir / "a.ffo370" / "below", error));
     EXPECT_NE(error.find("below"), std::string::npos);
-
-    fs::remove_all(dir);
 }
 
 // Stamps compare by year × 365 + month × 31 + day, which is not the calendar.
@@ -428,4 +404,25 @@ TEST(SpecStream, VersionStamps) {
         EXPECT_THROW(VersionValue(bad), SpecFormatError) << bad;
         EXPECT_THROW(VersionAtLeast("26.12.2019", bad), SpecFormatError) << bad;
     }
+}
+
+// Notes and property lists travel as one text value of CR LF terminated lines.
+TEST(SpecStream, MultiLineTexts) {
+    EXPECT_EQ(JoinTextLines({"1=5", "2=17"}), "1=5\r\n2=17\r\n");
+    EXPECT_EQ(JoinTextLines({}), "");
+    EXPECT_EQ(JoinTextLines({""}), "\r\n");
+    using Lines = std::vector<std::string>;
+    struct { const char* text; Lines lines; } cases[] = {
+        {"", {}},
+        {"a\r\n", {"a"}},
+        {"a", {"a"}},
+        {"a\r\n\r\n", {"a", ""}},
+        {"\r\n", {""}},
+        {"a\rb\nc\r\nd", {"a", "b", "c", "d"}},
+        {"a\n\rb", {"a", "", "b"}},  // LF CR is two breaks
+        {"Петля\r\nРучка\r\n", {"Петля", "Ручка"}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(SplitTextLines(c.text), c.lines) << c.text;
+    const Lines lines{"first", "", "третья"};
+    EXPECT_EQ(SplitTextLines(JoinTextLines(lines)), lines);
 }
