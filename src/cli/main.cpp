@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "cli/Command.h"
+#include "common/NumberFormat.h"
 
 namespace ftf::cli {
 
@@ -33,6 +34,9 @@ static void PrintHelp(std::FILE* out) {
 }
 
 int main(int argc, char** argv) {
+    // The same process-wide formats as the desktop program: text output and the settings file
+    // are written with them.
+    ftf::SetProgramFormats();
     if (argc < 2) {
         PrintHelp(stderr);
         return 1;
