@@ -8,7 +8,8 @@
 
 namespace ftf {
 
-class FtfError final : public std::runtime_error {
+// Not final: PromptRefused (a question the command line cannot answer) is one of these errors.
+class FtfError : public std::runtime_error {
 public:
     explicit FtfError(const std::string& message) : std::runtime_error(message) {}
 };

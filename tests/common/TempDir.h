@@ -1,0 +1,44 @@
+#pragma once
+// A fresh, uniquely named folder under the system's temporary folder, removed with everything
+// in it when the test ends.
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+namespace ftf::test {
+
+class TempDir {
+public:
+    TempDir() {
+        static std::atomic<int> counter{0};
+        path_ = std::filesystem::temp_directory_path() /
+                ("ftf-common-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+        std::filesystem::remove_all(path_);
+        std::filesystem::create_directories(path_);
+    }
+    ~TempDir() {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::filesystem::path& Path() const { return path_; }
+    std::string Str() const { return path_.string(); }
+
+    /// Creates a file (and its folders) below the temporary folder; returns its full path.
+    std::filesystem::path Touch(const std::string& relative, const std::string& content = "x") const {
+        auto p = path_ / relative;
+        std::filesystem::create_directories(p.parent_path());
+        std::ofstream(p, std::ios::binary) << content;
+        return p;
+    }
+
+private:
+    std::filesystem::path path_;
+};
+
+}  // namespace ftf::test
