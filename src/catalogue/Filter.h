@@ -20,6 +20,8 @@
 // blank colours); "= null" / "is null" asks for a blank field itself. A date field compares with
 // a 'dd.mm.yyyy' literal; a number field with a text literal that reads as a number.
 //
+// Lookup and calculated fields cannot be filtered on (the old engine refused them too).
+//
 // A syntax error, an unknown field or a comparison that cannot be made raises FtfError naming
 // the expression and the character position (counted from 1).
 
@@ -71,8 +73,7 @@ public:
         CmpPrefix,   // texts column begins (or not) with the constant (partial compare)
         IsBlank,     // blank flag of a stored field
         InInt, InReal, InText,
-        CmpFields,   // two fields of the row
-        CmpSlow,     // a lookup or calculated field vs constant: read through GetValue
+        CmpFields,   // two stored fields of the row
     };
     enum class Cmp : std::uint8_t { Eq, Ne, Lt, Le, Gt, Ge };
     struct Node {
@@ -80,6 +81,8 @@ public:
         Cmp cmp = Cmp::Eq;
         bool nocase = false;
         bool negate = false;
+        bool intColumn = false;  // CmpReal / CmpFields: the field is held in `ints`
+        double scale = 1;        // CmpReal on a money field: ten-thousandths per unit
         int field = -1;
         int field2 = -1;
         int left = -1, right = -1;
@@ -89,7 +92,6 @@ public:
         std::vector<std::int64_t> ilist;
         std::vector<double> dlist;
         std::vector<std::string> slist;
-        Value v;  // constant of CmpSlow
     };
 
 private:

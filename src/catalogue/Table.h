@@ -150,7 +150,9 @@ public:
     void SortByField(std::string_view name, bool caseInsensitive = true);
     /// The field list of the active order ("ID;CatalogID;Key").
     std::string IndexFieldNames() const;
+    /// The active index as a number of the TableData (to put an order back).
     int ActiveIndex() const { return index_; }
+    void SetActiveIndex(int index);
 
     // --- filters --------------------------------------------------------------------------
 
@@ -229,6 +231,11 @@ private:
     void EnsureView() const;
     void InvalidateView();
     void RebuildView() const;
+    std::size_t ViewSize() const;
+    RowId ViewAt(std::size_t p) const;
+    void CheckBrowseMode();
+    bool FastReadable(int field) const;
+    bool RowMatches(RowId r, const std::vector<int>& fields, const std::vector<Value>& values, LocateOptions o) const;
     bool PassesFilters(RowId r) const;
     void SetCurrentRow(RowId r);
     void Emit(TableEvent e);
@@ -258,10 +265,11 @@ private:
     mutable bool viewIsIndex_ = true;
     mutable std::vector<RowId> view_;
 
-    RowId current_ = kNoRow;
-    mutable int pos_ = -1;  // position of current_ in the view; -1 when unknown
-    bool bof_ = true;
-    bool eof_ = true;
+    // The cursor follows the view when other datasets change the rows, hence mutable.
+    mutable RowId current_ = kNoRow;
+    mutable int pos_ = -1;  // position of current_ in the view
+    mutable bool bof_ = true;
+    mutable bool eof_ = true;
 
     RowValues buffer_;
     RowId editing_ = kNoRow;

@@ -9,6 +9,7 @@
 // number orders and compares as 0 and a blank text as "", which is how the program reads them.
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <limits>
 #include <memory>
@@ -138,7 +139,8 @@ public:
     int FindIndexByFields(const std::vector<int>& fields) const;
     /// An index ordered by `fields` (declared or made now). Throws FtfError when a field cannot
     /// be indexed (memo, blob, lookup, calculated).
-    int EnsureIndex(const std::vector<int>& fields, bool caseInsensitive);
+    /// An index made on demand does not change the rows, so this works on a const table too.
+    int EnsureIndex(const std::vector<int>& fields, bool caseInsensitive) const;
 
     /// Live rows in the order of index `i` (built when needed).
     const std::vector<RowId>& IndexOrder(int i) const;
@@ -151,6 +153,12 @@ public:
                                                    bool partialLast = false) const;
     /// Compares two live rows by the key of index `i` alone (no tie-breaking).
     int CompareKeys(int i, RowId a, RowId b) const;
+    /// Compares a stored field of a row with a value the way keys compare (numbers as numbers,
+    /// texts in the Windows-1251 order; `partial`: a text equal so far compares 0 when the value
+    /// begins it).
+    int CompareValue(RowId r, int field, const Value& v, bool nocase, bool partial) const;
+    /// The value lookup field `field` shows for key value `key` (blank when unbound or missing).
+    Value LookupFor(int field, const Value& key) const;
 
     // --- filters ------------------------------------------------------------------------
 
@@ -185,7 +193,6 @@ private:
     void UnindexRow(RowId r);
     void IndexRow(RowId r);
     int CompareRowsIn(const IndexState& ix, RowId a, RowId b) const;
-    int CompareCell(RowId r, int field, const Value& v, bool nocase, bool partial) const;
     void CheckUnique(const RowValues& row, RowId self) const;
     void StoreRow(RowId r, const RowValues& row);
     RowId NewSlot();
@@ -199,9 +206,12 @@ private:
     std::vector<std::int64_t> storeKeys_;
     std::size_t liveCount_ = 0;
     std::uint64_t version_ = 0;
-    std::vector<IndexState> indexes_;
+    mutable std::deque<IndexState> indexes_;  // deque: made indexes never move the others
     std::unordered_map<std::string, int> fieldByUpperName_;
     std::vector<const TableData*> lookupSources_;  // by field
+    std::vector<int> lookupKeyField_;              // by field: the key field of this table
+    std::vector<int> lookupTargetKey_;             // by field: key field of the source
+    std::vector<int> lookupTargetResult_;          // by field: result field of the source
     std::vector<std::int64_t> nextAutoInc_;        // by field
     TableBackend* backend_ = nullptr;
     std::vector<std::pair<int, Listener>> listeners_;
