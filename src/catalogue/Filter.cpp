@@ -1,5 +1,6 @@
 #include "catalogue/Filter.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -360,9 +361,12 @@ private:
         // Integer-held fields: money in ten-thousandths.
         const double scale = type == FieldType::Money ? 10000.0 : 1.0;
         const double scaled = d * scale;
-        if (std::fabs(scaled) < 9.2e18 && scaled == std::floor(scaled)) {
+        // "12.3456" times 10000 is 123455.99999999999 in binary: a decimal literal with no more
+        // digits than the field holds must still compare as the exact amount.
+        const double whole = std::nearbyint(scaled);
+        if (std::fabs(scaled) < 9.2e18 && std::fabs(scaled - whole) <= 1e-9 * std::max(1.0, std::fabs(scaled))) {
             n.op = Op::CmpInt;
-            n.i = static_cast<std::int64_t>(scaled);
+            n.i = static_cast<std::int64_t>(whole);
         } else {
             n.op = Op::CmpReal;
             n.intColumn = true;
