@@ -246,7 +246,7 @@ private:
             if (Kw(t, "NULL")) { o.isNull = true; o.kind = Tok::Ident; return o; }
             if (Kw(t, "TRUE") || Kw(t, "FALSE")) {
                 o.kind = Tok::Number;
-                o.text = Kw(t, "TRUE") ? "1" : "0";
+                o.text.assign(1, Kw(t, "TRUE") ? '1' : '0');
                 return o;
             }
             if (!Quoted(t) && (Kw(t, "AND") || Kw(t, "OR") || Kw(t, "NOT")))
