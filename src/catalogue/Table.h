@@ -176,7 +176,8 @@ public:
     // --- locate and find --------------------------------------------------------------------
 
     /// Makes current the first record of the view (in the active order) whose fields
-    /// ("ID" or "ID;Side") equal `values`; false when none (the cursor stays).
+    /// ("ID" or "ID;Side") equal `values`; false when none (the cursor stays). Throws FtfError
+    /// for an unknown field or a value its number, date or logical field cannot hold.
     bool Locate(std::string_view fields, const std::vector<Value>& values, LocateOptions o = {});
     bool Locate(std::string_view field, const Value& value, LocateOptions o = {});
     /// The value of `resultField` of the first record that Locate would find, without moving
@@ -242,6 +243,7 @@ private:
     void OnData(DataEvent e, RowId r);
     std::vector<int> ResolveFields(std::string_view fields) const;
     RowId FindFirst(const std::vector<int>& fields, const std::vector<Value>& values, LocateOptions o) const;
+    std::vector<Value> KeyValues(const std::vector<int>& fields, const std::vector<Value>& values) const;
     int PositionOf(RowId r) const;
     void Attach();
     void Detach();

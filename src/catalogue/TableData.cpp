@@ -102,7 +102,7 @@ int TableData::FindField(std::string_view name) const {
 
 // --- values ----------------------------------------------------------------------------------
 
-Value TableData::Coerce(int field, const Value& v) const {
+Value TableData::Coerce(int field, const Value& v, bool cut) const {
     const FieldDef& f = Field(field);
     if (f.kind != FieldKind::Data) return Value();
     if (v.IsBlank()) return Value();
@@ -115,7 +115,7 @@ Value TableData::Coerce(int field, const Value& v) const {
     case FieldType::Memo: {
         std::string s = v.kind() == Value::Kind::Text || v.kind() == Value::Kind::Bytes ? v.RawText() : v.AsText();
         // A text longer than the field is cut, as the old string fields did.
-        if (f.type == FieldType::String && f.size > 0 && CharCount(s) > static_cast<std::size_t>(f.size))
+        if (cut && f.type == FieldType::String && f.size > 0 && CharCount(s) > static_cast<std::size_t>(f.size))
             s = CharLeft(s, static_cast<std::size_t>(f.size));
         if (s.empty()) return Value();
         return Value(std::move(s));
@@ -200,10 +200,10 @@ Value TableData::Coerce(int field, const Value& v) const {
     return Value();
 }
 
-RowValues TableData::CoerceRow(const RowValues& row) const {
+RowValues TableData::CoerceRow(const RowValues& row, bool cut) const {
     RowValues out(static_cast<std::size_t>(FieldCount()));
     const std::size_t n = std::min(row.size(), out.size());
-    for (std::size_t i = 0; i < n; ++i) out[i] = Coerce(static_cast<int>(i), row[i]);
+    for (std::size_t i = 0; i < n; ++i) out[i] = Coerce(static_cast<int>(i), row[i], cut);
     return out;
 }
 
@@ -287,7 +287,7 @@ void TableData::Reserve(std::size_t rows) {
 }
 
 RowId TableData::LoadRow(const RowValues& row, std::int64_t storeKey) {
-    RowValues v = CoerceRow(row);
+    RowValues v = CoerceRow(row, false);
     const RowId r = NewSlot();
     StoreRow(r, v);
     storeKeys_[r] = storeKey;
@@ -342,7 +342,7 @@ void TableData::CheckUnique(const RowValues& row, RowId self) const {
 }
 
 RowId TableData::InsertRow(const RowValues& row) {
-    RowValues v = CoerceRow(row);
+    RowValues v = CoerceRow(row, true);
     std::vector<std::int64_t> next = nextAutoInc_;
     for (int i = 0; i < FieldCount(); ++i) {
         if (Field(i).type != FieldType::AutoInc) continue;
@@ -371,7 +371,7 @@ RowId TableData::InsertRow(const RowValues& row) {
 
 void TableData::UpdateRow(RowId r, const RowValues& row) {
     if (!IsAlive(r)) throw FtfError("Запись таблицы " + Quote(schema_.name) + " удалена");
-    RowValues v = CoerceRow(row);
+    RowValues v = CoerceRow(row, true);
     const RowValues before = ReadRow(r);
     for (int i = 0; i < FieldCount(); ++i)
         if (Field(i).type == FieldType::AutoInc && v[static_cast<std::size_t>(i)].IsBlank())

@@ -250,6 +250,7 @@ TEST(Table, LocateVariants) {
     EXPECT_FALSE(t.Lookup("ID", {"nope"}, "Name").has_value());
     EXPECT_EQ(t.AsText("ID"), "K-13");
     EXPECT_NE(ErrorOf([&] { t.Locate("ID;Name", std::vector<Value>{"K-12"}); }).find("Число значений"), std::string::npos);
+    EXPECT_NE(ErrorOf([&] { t.Locate("Group", Value("abc")); }).find("не является числом"), std::string::npos);
 }
 
 TEST(Table, FindKeyUsesTheActiveIndex) {

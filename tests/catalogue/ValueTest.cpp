@@ -101,4 +101,7 @@ TEST(Value, FieldsConvertWhatTheyAreGiven) {
         EXPECT_EQ(t.Coerce(c.field, c.in).AsText(), c.out) << c.in.AsText();
     }
     EXPECT_TRUE(t.Coerce(0, Value("")).IsBlank());  // an empty text is a blank field
+    // Rows from the store keep their whole text; only edits are cut to the field.
+    const RowId r = t.LoadRow({"абвгдеж"});
+    EXPECT_EQ(t.TextAt(r, 0), "абвгдеж");
 }
