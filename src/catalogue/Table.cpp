@@ -648,6 +648,20 @@ bool Table::FindKey(const std::vector<Value>& values) {
     return false;
 }
 
+bool Table::FindPrimaryKey(const std::vector<Value>& values) {
+    RequireOpen();
+    CheckBrowseMode();
+    const auto& keyFields = data_->IndexFields(0);
+    if (keyFields.empty()) throw FtfError("У таблицы " + Br(name_) + " нет первичного ключа");
+    if (values.empty() || values.size() > keyFields.size())
+        throw FtfError("Число значений ключа не совпадает с ключом таблицы " + Br(name_));
+    const std::vector<int> fields(keyFields.begin(), keyFields.begin() + static_cast<std::ptrdiff_t>(values.size()));
+    const RowId r = FindFirst(fields, values, {});
+    if (r == kNoRow) return false;
+    SetCurrentRow(r);
+    return true;
+}
+
 // --- edits -------------------------------------------------------------------------------------
 
 void Table::Edit() {

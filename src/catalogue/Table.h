@@ -187,6 +187,10 @@ public:
     /// Finds the record whose active index key (its leading fields, as many as values are
     /// given) equals `values`, within the view; false when none (the cursor stays).
     bool FindKey(const std::vector<Value>& values);
+    /// Finds the record whose primary key (or a leading part of it) equals `values`, whatever
+    /// index is active, within the view; false when none. Throws FtfError when the table has
+    /// no primary key.
+    bool FindPrimaryKey(const std::vector<Value>& values);
 
     // --- edits ----------------------------------------------------------------------------
 

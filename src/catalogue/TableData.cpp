@@ -314,6 +314,7 @@ void TableData::ClearRows() {
         c.texts.clear();
     }
     liveCount_ = 0;
+    journal_.clear();  // the rows it names are gone
     std::fill(nextAutoInc_.begin(), nextAutoInc_.end(), 1);
     InvalidateIndexes();
     ++version_;
@@ -365,6 +366,7 @@ RowId TableData::InsertRow(const RowValues& row) {
     nextAutoInc_ = std::move(next);
     IndexRow(r);
     ++version_;
+    if (journalDepth_ > 0) journal_.push_back({DataEvent::RowInserted, r, {}, key});
     Notify(DataEvent::RowInserted, r);
     return r;
 }
@@ -390,17 +392,20 @@ void TableData::UpdateRow(RowId r, const RowValues& row) {
                 std::max(nextAutoInc_[static_cast<std::size_t>(i)], v[static_cast<std::size_t>(i)].RawInt() + 1);
     IndexRow(r);
     ++version_;
+    if (journalDepth_ > 0) journal_.push_back({DataEvent::RowUpdated, r, before, storeKeys_[r]});
     Notify(DataEvent::RowUpdated, r);
 }
 
 void TableData::DeleteRow(RowId r) {
     if (!IsAlive(r)) throw FtfError("Запись таблицы " + Quote(schema_.name) + " удалена");
+    RowValues before;
+    if (backend_ || journalDepth_ > 0) before = ReadRow(r);
     if (backend_) {
-        const RowValues before = ReadRow(r);
         BackendTransaction tx(backend_);
         backend_->DeleteRow(*this, storeKeys_[r], before);
         tx.Commit();
     }
+    if (journalDepth_ > 0) journal_.push_back({DataEvent::RowDeleted, r, std::move(before), storeKeys_[r]});
     UnindexRow(r);
     alive_[r] = 0;
     --liveCount_;
@@ -408,6 +413,50 @@ void TableData::DeleteRow(RowId r) {
         if (c.stored && !c.texts.empty()) std::string().swap(c.texts[r]);
     ++version_;
     Notify(DataEvent::RowDeleted, r);
+}
+
+void TableData::RollbackJournal(std::size_t mark) {
+    while (journal_.size() > mark) {
+        UndoEntry e = std::move(journal_.back());
+        journal_.pop_back();
+        const RowId r = e.row;
+        switch (e.kind) {
+        case DataEvent::RowInserted:
+            if (!IsAlive(r)) break;
+            UnindexRow(r);
+            alive_[r] = 0;
+            --liveCount_;
+            for (Column& c : columns_)
+                if (c.stored && !c.texts.empty()) std::string().swap(c.texts[r]);
+            ++version_;
+            Notify(DataEvent::RowDeleted, r);
+            break;
+        case DataEvent::RowUpdated:
+            if (!IsAlive(r)) break;
+            UnindexRow(r);
+            StoreRow(r, e.before);
+            storeKeys_[r] = e.storeKey;
+            IndexRow(r);
+            ++version_;
+            Notify(DataEvent::RowUpdated, r);
+            break;
+        case DataEvent::RowDeleted:
+            if (IsAlive(r)) break;
+            StoreRow(r, e.before);
+            storeKeys_[r] = e.storeKey;
+            alive_[r] = 1;
+            ++liveCount_;
+            IndexRow(r);
+            ++version_;
+            Notify(DataEvent::RowInserted, r);
+            break;
+        case DataEvent::Reloaded: break;
+        }
+    }
+}
+
+void TableData::EndJournal() {
+    if (journalDepth_ > 0 && --journalDepth_ == 0) journal_.clear();
 }
 
 void TableData::BindLookup(std::string_view tableName, const TableData* source) {

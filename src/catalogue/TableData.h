@@ -125,6 +125,18 @@ public:
     /// Increases with every change of the rows; datasets compare it to refresh their views.
     std::uint64_t Version() const { return version_; }
 
+    // --- undo journal (used by WriteTransaction) -------------------------------------------
+
+    /// Starts recording posted edits so that they can be taken back; nests.
+    void BeginJournal() { ++journalDepth_; }
+    /// Position in the journal, to roll back to.
+    std::size_t JournalMark() const { return journal_.size(); }
+    /// Takes back, newest first, the edits recorded since `mark` (memory only: the backend has
+    /// its own rollback). Deleted rows come back under their old RowId.
+    void RollbackJournal(std::size_t mark);
+    /// Ends one level of recording; the outermost drops the journal.
+    void EndJournal();
+
     // --- indexes ------------------------------------------------------------------------
 
     /// Index 0 is the natural order: the primary key, or the order the rows were added in.
@@ -216,6 +228,14 @@ private:
     std::vector<int> lookupTargetResult_;          // by field: result field of the source
     std::vector<std::int64_t> nextAutoInc_;        // by field
     TableBackend* backend_ = nullptr;
+    struct UndoEntry {
+        DataEvent kind;  // what was done: RowInserted, RowUpdated or RowDeleted
+        RowId row;
+        RowValues before;  // the row before an update or delete
+        std::int64_t storeKey;
+    };
+    std::vector<UndoEntry> journal_;
+    int journalDepth_ = 0;
     std::vector<std::pair<int, Listener>> listeners_;
     int nextListener_ = 1;
     struct FilterCache;

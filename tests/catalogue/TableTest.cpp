@@ -267,6 +267,15 @@ TEST(Table, FindKeyUsesTheActiveIndex) {
     ASSERT_TRUE(t.FindKey({"B"}));
     EXPECT_EQ(t.AsInt("Side"), 3);
     EXPECT_THROW(t.FindKey({"A", 1, 2}), FtfError);
+    // By the primary key whatever the active order.
+    t.ClearFilter();
+    t.SortByField("HandleDirect");
+    ASSERT_TRUE(t.FindPrimaryKey({"A", 2}));
+    EXPECT_EQ(t.AsInt("HandleDirect"), 1);
+    EXPECT_FALSE(t.FindPrimaryKey({"C"}));
+    EXPECT_FALSE(t.FindKey({Value(7)}));  // the active order is by HandleDirect now
+    ASSERT_TRUE(t.FindKey({Value(3)}));
+    EXPECT_EQ(t.AsText("ID"), "B");
 }
 
 TEST(Table, BookmarksAndMarks) {
@@ -592,4 +601,47 @@ TEST(Table, DatasetsSeeEachOthersEdits) {
     data->ClearRows();
     EXPECT_EQ(b.RecordCount(), 0);
     EXPECT_TRUE(b.Eof());
+}
+
+TEST(Table, WriteTransactionTakesEditsBackUnlessCommitted) {
+    auto data = MakeData(SideSchema(), {Row({"A", 1, 0}), Row({"B", 1, 0}), Row({"C", 1, 0})});
+    RecordingBackend backend;
+    data->SetBackend(&backend);
+    Table t(data, "T_FrnSide");
+    t.Open();
+    ASSERT_TRUE(t.Locate("ID", Value("B")));
+    const Bookmark b = t.GetBookmark();
+    {
+        WriteTransaction tx(&backend, {data.get()});
+        t.Insert();
+        t.Set("ID", "D");
+        t.Set("Side", 1);
+        t.Post();
+        ASSERT_TRUE(t.Locate("ID", Value("A")));
+        t.Edit();
+        t.Set("HandleDirect", 5);
+        t.Post();
+        ASSERT_TRUE(t.GotoBookmark(b));
+        t.Delete();
+        EXPECT_EQ(Joined(ColumnTexts(t, "ID")), "A C D");
+        // no Commit: leaving the scope rolls back
+    }
+    EXPECT_EQ(backend.log.front(), "begin");
+    EXPECT_EQ(backend.log.back(), "rollback");
+    EXPECT_EQ(Joined(ColumnTexts(t, "ID")), "A B C");
+    ASSERT_TRUE(t.GotoBookmark(b));  // the deleted row is back under its old bookmark
+    EXPECT_EQ(t.AsText("ID"), "B");
+    ASSERT_TRUE(t.Locate("ID", Value("A")));
+    EXPECT_EQ(t.AsInt("HandleDirect"), 0);
+
+    {
+        WriteTransaction tx(&backend, {data.get()});
+        t.Insert();
+        t.Set("ID", "E");
+        t.Set("Side", 1);
+        t.Post();
+        tx.Commit();
+    }
+    EXPECT_EQ(backend.log.back(), "commit");
+    EXPECT_EQ(Joined(ColumnTexts(t, "ID")), "A B C E");
 }
