@@ -9,7 +9,8 @@
 // on an empty view both Bof and Eof are true and there is no current record. The usual scan is
 //     for (t.First(); !t.Eof(); t.Next()) ...
 //
-// While a record is edited or inserted, field reads return the edit buffer.
+// While a record is edited or inserted, field reads return the edit buffer; moving the cursor,
+// locating or changing the filter or order posts the edit first, as the old datasets did.
 //
 // Shared tables: a routine that sets a filter clears it before it returns, also on error, and
 // suspends display updates meanwhile; FilterScope does both.
@@ -69,7 +70,7 @@ public:
     /// Opens the dataset on its first record. Reading or moving a closed dataset raises
     /// FtfError "Набор данных [name] закрыт".
     void Open();
-    /// Cancels a pending edit, forgets marks and the temporary filter stays as set.
+    /// Drops a pending edit and the marks; filters and order stay as set for the next Open.
     void Close();
     bool IsOpen() const { return state_ != TableState::Inactive; }
 
