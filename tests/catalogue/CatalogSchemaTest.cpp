@@ -9,6 +9,7 @@
 
 #include "Fixtures.h"
 #include "catalogue/Table.h"
+#include "common/Error.h"
 
 using namespace ftf;
 using namespace ftf::test;
@@ -107,4 +108,49 @@ TEST(CatalogSchema, ComplectRowsComeByElementThenKey) {
     std::string got;
     for (t.First(); !t.Eof(); t.Next()) got += t.AsText("Item") + ":" + t.AsText("Key") + " ";
     EXPECT_EQ(got, "E1:2 E1:9 E2:1 E2:4 ");
+}
+
+// The filter texts the calculation and the dialogs build, with sample values: each must compile
+// against the layout of the table it is set on (a misspelt or missing field would raise).
+TEST(CatalogSchema, TheProgramsFilterTextsCompile) {
+    struct Case {
+        const char* table;
+        const char* filter;
+    } cases[] = {
+        {"FrnProp.db", "PropKey = 12 and ID >= 1010 and ID < 1020"},
+        {"FrnSet.DB", "ID = 'K-1'"},
+        {"FrnItoI.DB", "ID = 'E-1'"},
+        {"FrnSide.DB", "ID='K-1'"},
+        {"FrnArt.DB", "FFBMin <= 612 and FFBMax >= 612 and FFHMin <= 900 and FFHMax >= 900 and ID='E-1' "},
+        {"FrnArt.DB",
+         "FFL1Min <= 700 and FFL1Max >= 700 and FFL2Min <= 500 and FFL2Max >= 500 and FalzLuft = 12 and FalzSize = 20 "
+         "and FalzPos = 9 and WeightMin <= 0.00 and  WeightMax >= 0.00 and DornMassMin <= 7.50 and DornMassMax >= 7.50 "
+         " and ThicknessMin <= 70 and ThicknessMax >= 70  and ProfWidthMin <= 100 and ProfWidthMax >= 100 and "
+         "ProfSys = 'S1' and StulpType = 6 and (Direct = 3 or Direct = 1) and ID='E-1' and Color = 'white' "},
+        {"FrnArt.DB", "FFAMin <= 90.00 and FFAMax >= 90.00 and ID='E-1' and Color = '' "},
+        {"FrnArt.DB", "FFR1Min <= 450 and FFR1Max >= 450 and FFR2Min <= 0 and FFR2Max >= 0 and ID='E-1' and Color = '' "},
+        {"FrnSchl.DB",
+         "CatalogID = 'A-1' and (StulpType=6 or StulpType=0) and (ItemSideNo=2 or ItemSideNo=0) and "
+         "(ItemComplectID='K-1' or ItemComplectID='')"},
+        {"FrnAbd.DB", "CatalogID = 'A-1' and Color='white' and (ItemSideNo=2 or ItemSideNo=0)"},
+        {"FrnDop.DB",
+         "CatalogID = 'A-1' and (StulpType=6 or StulpType=0) and (ItemSideNo=2 or ItemSideNo=0) and "
+         "(ItemComplectID='K-1' or ItemComplectID='')"},
+        {"SysList.DB", "Group=1 and Use=1"},
+        {"SysProf.DB", "FurnSysID='1100'"},
+        {"SysColor.db", "SYSTEM='1105'"},
+        {"SysProp.DB", "(ID >=1010 and ID < 2010 and ValueName='Белый')"},
+        {"FrnComp.DB",
+         "(CommonGrp=1105 or CommonGrp=1100 or CommonGrp=0) and (Group=10 or Group=12) and (SubGroup=0 or SubGroup=1 "
+         "or SubGroup=2) and Use=1 and (Material=1 or Material=0)"},
+        {"FrnComp.DB", "Group=43"},
+        {"Catalog.DB", "Group >= 200 and Group < 300"},
+        {"Report.db", "Group = 11 and USE = 1"},
+    };
+    for (const Case& c : cases) {
+        const TableSchema* s = FindSchema(c.table);
+        ASSERT_NE(s, nullptr) << c.table;
+        TableData data(*s);
+        EXPECT_NO_THROW(CompiledFilter::Compile(data, c.filter, {})) << c.filter;
+    }
 }
