@@ -182,6 +182,7 @@ private:
     bool Kw(const Token& t, const char* kw) const { return !Quoted(t) && IsKeyword(t, kw); }
 
     int Add(CompiledFilter::Node n) {
+        if (out_.nodes_.size() >= kMaxNodes) Fail(Peek().pos, "выражение слишком длинное");
         out_.nodes_.push_back(std::move(n));
         return static_cast<int>(out_.nodes_.size()) - 1;
     }
@@ -212,8 +213,21 @@ private:
         return left;
     }
 
+    // Guards the recursion of the parser (and of the evaluator, which follows the tree) against
+    // texts no program builds, such as thousands of nested parentheses.
+    static constexpr std::size_t kMaxNodes = 4096;
+    static constexpr int kMaxDepth = 200;
+    struct DepthGuard {
+        FilterParser& p;
+        DepthGuard(FilterParser& parser, std::size_t pos) : p(parser) {
+            if (++p.depth_ > kMaxDepth) p.Fail(pos, "слишком глубокая вложенность");
+        }
+        ~DepthGuard() { --p.depth_; }
+    };
+
     int ParseNot() {
         if (Kw(Peek(), "NOT")) {
+            DepthGuard guard(*this, Peek().pos);
             Take();
             CompiledFilter::Node n;
             n.op = Op::Not;
@@ -271,6 +285,7 @@ private:
 
     int ParsePrimary() {
         if (Peek().kind == Tok::LParen) {
+            DepthGuard guard(*this, Peek().pos);
             const std::size_t open = Take().pos;
             const int inner = ParseOr();
             if (Peek().kind != Tok::RParen) Fail(Peek().kind == Tok::End ? open : Peek().pos, "ожидается )");
@@ -453,6 +468,7 @@ private:
     std::vector<Token> tokens_;
     std::vector<std::size_t> quotedNames_;
     std::size_t cur_ = 0;
+    int depth_ = 0;
 };
 
 std::shared_ptr<const CompiledFilter> CompiledFilter::Compile(const TableData& table, std::string_view text,

@@ -50,7 +50,7 @@ TableData::TableData(TableSchema schema) : schema_(std::move(schema)), filterCac
         const FieldDef& f = schema_.fields[i];
         if (f.kind != FieldKind::Lookup) continue;
         lookupKeyField_[i] = FindField(f.keyField);
-        if (lookupKeyField_[i] < 0)
+        if (lookupKeyField_[i] < 0 || schema_.fields[static_cast<std::size_t>(lookupKeyField_[i])].kind != FieldKind::Data)
             throw FtfError("Таблица " + Quote(schema_.name) + ": поле подстановки " + Quote(f.name) +
                            " ссылается на неизвестное поле " + Quote(f.keyField));
     }

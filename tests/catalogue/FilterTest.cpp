@@ -35,6 +35,15 @@ std::string Ids(Table& t) {
     return out;
 }
 
+std::string CompileError(const TableData& data, const std::string& text) {
+    try {
+        CompiledFilter::Compile(data, text, {});
+    } catch (const FtfError& e) {
+        return e.what();
+    }
+    return "<no error>";
+}
+
 struct FilterCase {
     const char* expr;
     const char* ids;
@@ -156,6 +165,26 @@ TEST(Filter, ErrorsNameTheExpressionAndThePosition) {
             EXPECT_NE(msg.find(c.what), std::string::npos) << msg;
         }
     }
+}
+
+TEST(Filter, HostileTextsAreRefusedNotCrashed) {
+    auto data = SampleCatalog();
+    const std::string deep = std::string(100000, '(') + "Group = 1" + std::string(100000, ')');
+    EXPECT_NE(CompileError(*data, deep).find("слишком глубокая вложенность"), std::string::npos);
+    std::string nots;
+    for (int i = 0; i < 50000; ++i) nots += "not ";
+    EXPECT_THROW(CompiledFilter::Compile(*data, nots + "Group = 1", {}), FtfError);
+    std::string longOr = "Group = 0";
+    for (int i = 1; i < 20000; ++i) longOr += " or Group = " + std::to_string(i);
+    EXPECT_THROW(CompiledFilter::Compile(*data, longOr, {}), FtfError);
+    // A long but ordinary chain still works.
+    std::string chain = "Group = 0";
+    for (int i = 1; i < 1000; ++i) chain += " or Group = " + std::to_string(i);
+    auto f = CompiledFilter::Compile(*data, chain, {});
+    Table t(data);
+    t.Open();
+    t.ApplyFilter(chain);
+    EXPECT_EQ(Ids(t), "A1 AB1 O'N a1");
 }
 
 TEST(Filter, LookupFieldsCannotBeFiltered) {
