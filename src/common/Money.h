@@ -1,7 +1,7 @@
 #pragma once
 // Money: a signed 64-bit count of ten-thousandths, the old platform's fixed-point currency type.
 // Conversions from reals round ties-to-even, as the old platform did; real arithmetic between
-// rounding points runs in long double (see MulDivRound).
+// rounding points runs in long double, and results come back here through FromReal.
 
 #include <compare>
 #include <cstdint>
