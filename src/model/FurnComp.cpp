@@ -41,6 +41,7 @@ void TftfFurnItem::Set(const std::string& article, const std::string& parent,
     ItemCount = count;
     SideNo = side;
     Extra1 = Extra2 = Extra3 = 0;
+    for (auto& record : extraRecords_) record.reset();  // a new line, not the one read
 }
 
 void TftfFurnItem::Clear() {
@@ -52,6 +53,7 @@ void TftfFurnItem::Clear() {
     ItemCount = 0;
     SideNo = 0;
     Extra1 = Extra2 = Extra3 = 0;
+    for (auto& record : extraRecords_) record.reset();
 }
 
 void TftfFurnItem::SaveToStream(TSpecStream& stream) const {
@@ -69,7 +71,6 @@ void TftfFurnItem::SaveToStream(TSpecStream& stream) const {
 
 void TftfFurnItem::LoadFromStream(TSpecStream& stream, std::string_view stamp) {
     Clear();
-    for (auto& record : extraRecords_) record.reset();
     ArticleId = ReadText(stream);
     Length = ReadSingle(stream);
     ItemCount = ReadInteger(stream);
@@ -107,6 +108,8 @@ void TftfFurnComp::Clear() {
     UserHandleHeight = false;
     ComplectImage = HandleImage = HingeImage = DriveImage = Reserved4 = -1;
     HandleColor = HingeColor = DriveColor = Reserved5 = 0;
+    reserved4Record_.reset();
+    reserved5Record_.reset();
     Properties.clear();
     ExtraComplects.clear();
     ClearItems();
