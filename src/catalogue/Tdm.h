@@ -142,7 +142,6 @@ public:
     DbConnection& ConnectionOf(const Table& table);
 
 private:
-    struct Loaded;
     int IndexOf(const Table& table) const;
     void LoadRows(Table& table);
     void CloseConnectionSets(DbAlias alias);
