@@ -3,8 +3,10 @@
 namespace ftf {
 
 namespace {
+// With no base directory there is nothing to derive: an empty path is skipped by whoever uses it,
+// instead of a name relative to whatever the current directory happens to be.
 std::string Join(const std::string& dir, const char* name) {
-    return dir.empty() ? std::string(name) : dir + "/" + name;
+    return dir.empty() ? std::string() : dir + "/" + name;
 }
 }  // namespace
 

@@ -25,7 +25,8 @@ struct AppPathsRecord {
 
     /// Clears every field that holds a path.
     void ClearPaths();
-    /// Fills IniFileName and the directories under ServerDir from CatalogDir and ServerDir.
+    /// Fills IniFileName and the directories under ServerDir from CatalogDir and ServerDir; each
+    /// stays empty when its base is empty.
     void DeriveDirectories();
 };
 

@@ -6,6 +6,30 @@
 // Key paths are written as in the old system ("\SoftWare\Gravik\Fentorn\Furniture380"); a leading
 // "\" is optional and key names compare without regard to case, as the registry's did. Subkeys
 // enumerate in the order in which they were created.
+//
+// The file (UTF-8, LF line breaks) is read and written by the INI code of IniFile.h. Each key is
+// a section named by its full path with a leading "\"; creating a key writes a section for each
+// missing parent too, so the file order of the sections is the creation order. A value is one
+// line "name=typed value":
+//
+//   [\SoftWare\Gravik\Fentorn\Furniture380]
+//   FTFCatalogDir="C:\\Fentorn\\Catalog"   string: in double quotes; inside, "\\" is a backslash,
+//                                          "\"" a quote, "\n" "\r" "\t" and "\xNN" control
+//                                          characters; every other character as it is
+//   AutoReg=int:1                          integer: signed 32-bit decimal
+//   DovuruzadMainWinState=hex:02           binary: two lower-case hex digits per byte (may be empty)
+//
+// Lines starting with ";" or "#" and blank lines are comments and are kept. Any other line (a
+// value line with an unknown type or bad data, a value before the first key, a broken header,
+// text that is no UTF-8) makes the file unreadable: opening it throws FtfError naming the file
+// and the line, and nothing is overwritten. Value names are not empty, hold no "=" or line break
+// and do not start with "[", ";", "#" or a blank; a write with another name throws FtfError.
+//
+// Reading a value with the wrong type (ReadInteger of a string) throws FtfError naming the value,
+// as the registry's typed reads did. Writes stay in memory until Flush; Flush re-reads the file
+// and applies this store's changes to it, so values changed meanwhile by another process
+// survive, then writes it safely (temporary file and rename). A file store that is destroyed with
+// changes not yet flushed flushes them, ignoring errors.
 
 #include <cstdint>
 #include <memory>

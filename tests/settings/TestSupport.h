@@ -1,0 +1,85 @@
+#pragma once
+// Helpers shared by the settings tests: a fresh temporary folder per test, whole-file reads and
+// writes, and a prompter that records what it was asked to show.
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include "common/Prompter.h"
+
+namespace ftf::test {
+
+class TempDir {
+public:
+    TempDir() {
+        static std::atomic<int> counter{0};
+        auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+        path_ = std::filesystem::temp_directory_path() /
+                ("ftf-settings-" + std::to_string(::getpid()) + "-" + std::to_string(stamp) + "-" +
+                 std::to_string(counter++));
+        std::filesystem::create_directories(path_);
+    }
+    ~TempDir() {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::filesystem::path& Path() const { return path_; }
+    std::string File(const std::string& name) const { return (path_ / name).string(); }
+
+private:
+    std::filesystem::path path_;
+};
+
+inline std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream buf;
+    buf << in.rdbuf();
+    return buf.str();
+}
+
+inline void WriteAll(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+class RecordingPrompter final : public Prompter {
+public:
+    std::vector<std::string> errors, warnings, infos;
+    int busyDepth = 0;
+    int maxBusyDepth = 0;
+
+    void ShowError(const std::string& text) override { errors.push_back(text); }
+    void ShowWarning(const std::string& text) override { warnings.push_back(text); }
+    void ShowInfo(const std::string& text) override { infos.push_back(text); }
+    void ShowPlain(const std::string& text) override { infos.push_back(text); }
+    bool AskOkCancel(const std::string&, QuestionKind) override { return false; }
+    bool AskOkAbort(const std::string&, QuestionKind) override { return false; }
+    int AskTwoButtons(const std::string&, const std::string&, const std::string&, const std::string&,
+                      QuestionKind) override {
+        return 0;
+    }
+    YesNoCancel AskYesNoCancel(const std::string&, QuestionKind) override { return YesNoCancel::Cancel; }
+    std::optional<std::string> InputLine(const std::string&, const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
+    std::vector<std::string> OpenFiles(const FileDialogRequest&) override { return {}; }
+    std::optional<std::string> SaveFile(const FileDialogRequest&) override { return std::nullopt; }
+    int Choose(const ChoiceRequest&) override { return -1; }
+    void BeginBusy(bool) override {
+        ++busyDepth;
+        if (busyDepth > maxBusyDepth) maxBusyDepth = busyDepth;
+    }
+    void EndBusy() override { --busyDepth; }
+};
+
+}  // namespace ftf::test
