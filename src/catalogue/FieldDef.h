@@ -45,7 +45,7 @@ struct FieldDef {
     std::string name;
     FieldType type = FieldType::String;
     int size = 0;      ///< characters of a String field; 0 for the other types
-    int decimals = 0;  ///< fraction digits of a Bcd field
+    int decimals = 0;  ///< fraction digits a Bcd field keeps on edits (0: kept as given)
     FieldKind kind = FieldKind::Data;
     // A lookup field reads `lookupResult` of the row of table `lookupTable` whose field
     // `lookupKey` equals this row's `keyField` (the lookup table is bound at run time).

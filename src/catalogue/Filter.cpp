@@ -1,5 +1,6 @@
 #include "catalogue/Filter.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -181,6 +182,7 @@ private:
     bool Kw(const Token& t, const char* kw) const { return !Quoted(t) && IsKeyword(t, kw); }
 
     int Add(CompiledFilter::Node n) {
+        if (out_.nodes_.size() >= kMaxNodes) Fail(Peek().pos, "выражение слишком длинное");
         out_.nodes_.push_back(std::move(n));
         return static_cast<int>(out_.nodes_.size()) - 1;
     }
@@ -211,8 +213,21 @@ private:
         return left;
     }
 
+    // Guards the recursion of the parser (and of the evaluator, which follows the tree) against
+    // texts no program builds, such as thousands of nested parentheses.
+    static constexpr std::size_t kMaxNodes = 4096;
+    static constexpr int kMaxDepth = 200;
+    struct DepthGuard {
+        FilterParser& p;
+        DepthGuard(FilterParser& parser, std::size_t pos) : p(parser) {
+            if (++p.depth_ > kMaxDepth) p.Fail(pos, "слишком глубокая вложенность");
+        }
+        ~DepthGuard() { --p.depth_; }
+    };
+
     int ParseNot() {
         if (Kw(Peek(), "NOT")) {
+            DepthGuard guard(*this, Peek().pos);
             Take();
             CompiledFilter::Node n;
             n.op = Op::Not;
@@ -245,7 +260,7 @@ private:
             if (Kw(t, "NULL")) { o.isNull = true; o.kind = Tok::Ident; return o; }
             if (Kw(t, "TRUE") || Kw(t, "FALSE")) {
                 o.kind = Tok::Number;
-                o.text = Kw(t, "TRUE") ? "1" : "0";
+                o.text.assign(1, Kw(t, "TRUE") ? '1' : '0');
                 return o;
             }
             if (!Quoted(t) && (Kw(t, "AND") || Kw(t, "OR") || Kw(t, "NOT")))
@@ -270,6 +285,7 @@ private:
 
     int ParsePrimary() {
         if (Peek().kind == Tok::LParen) {
+            DepthGuard guard(*this, Peek().pos);
             const std::size_t open = Take().pos;
             const int inner = ParseOr();
             if (Peek().kind != Tok::RParen) Fail(Peek().kind == Tok::End ? open : Peek().pos, "ожидается )");
@@ -360,9 +376,12 @@ private:
         // Integer-held fields: money in ten-thousandths.
         const double scale = type == FieldType::Money ? 10000.0 : 1.0;
         const double scaled = d * scale;
-        if (std::fabs(scaled) < 9.2e18 && scaled == std::floor(scaled)) {
+        // "12.3456" times 10000 is 123455.99999999999 in binary: a decimal literal with no more
+        // digits than the field holds must still compare as the exact amount.
+        const double whole = std::nearbyint(scaled);
+        if (std::fabs(scaled) < 9.2e18 && std::fabs(scaled - whole) <= 1e-9 * std::max(1.0, std::fabs(scaled))) {
             n.op = Op::CmpInt;
-            n.i = static_cast<std::int64_t>(scaled);
+            n.i = static_cast<std::int64_t>(whole);
         } else {
             n.op = Op::CmpReal;
             n.intColumn = true;
@@ -449,6 +468,7 @@ private:
     std::vector<Token> tokens_;
     std::vector<std::size_t> quotedNames_;
     std::size_t cur_ = 0;
+    int depth_ = 0;
 };
 
 std::shared_ptr<const CompiledFilter> CompiledFilter::Compile(const TableData& table, std::string_view text,

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/CatalogSchema.h"
+#include "catalogue/StorageSchema.h"
 #include "catalogue/TableBackend.h"
 
 namespace ftf {

@@ -541,9 +541,22 @@ bool Table::RowMatches(RowId r, const std::vector<int>& fields, const std::vecto
     return true;
 }
 
-RowId Table::FindFirst(const std::vector<int>& fields, const std::vector<Value>& values, LocateOptions o) const {
-    if (values.size() != fields.size())
+std::vector<Value> Table::KeyValues(const std::vector<int>& fields, const std::vector<Value>& values) const {
+    // A value that the field could not hold finds nothing rather than a converted neighbour
+    // ("abc" is no smallint 0): conversions are checked as for an edit. Texts stay as given.
+    std::vector<Value> out;
+    out.reserve(values.size());
+    for (std::size_t j = 0; j < values.size() && j < fields.size(); ++j) {
+        const FieldDef& d = Field(fields[j]);
+        out.push_back(d.kind == FieldKind::Data && !IsTextType(d.type) ? data_->Coerce(fields[j], values[j]) : values[j]);
+    }
+    return out;
+}
+
+RowId Table::FindFirst(const std::vector<int>& fields, const std::vector<Value>& given, LocateOptions o) const {
+    if (given.size() != fields.size())
         throw FtfError("Число значений не совпадает с числом полей поиска в таблице " + Br(name_));
+    const std::vector<Value> values = KeyValues(fields, given);
     EnsureView();
     bool indexable = true;
     bool hasText = false;
@@ -623,7 +636,7 @@ bool Table::FindKey(const std::vector<Value>& values) {
     if (values.empty() || values.size() > keyFields.size())
         throw FtfError("Число значений ключа не совпадает с ключом таблицы " + Br(name_));
     EnsureView();
-    const auto [lo, hi] = data_->EqualRange(index_, values);
+    const auto [lo, hi] = data_->EqualRange(index_, KeyValues(keyFields, values));
     const auto& order = data_->IndexOrder(index_);
     for (std::size_t p = lo; p < hi; ++p) {
         const RowId r = order[p];
@@ -633,6 +646,20 @@ bool Table::FindKey(const std::vector<Value>& values) {
         }
     }
     return false;
+}
+
+bool Table::FindPrimaryKey(const std::vector<Value>& values) {
+    RequireOpen();
+    CheckBrowseMode();
+    const auto& keyFields = data_->IndexFields(0);
+    if (keyFields.empty()) throw FtfError("У таблицы " + Br(name_) + " нет первичного ключа");
+    if (values.empty() || values.size() > keyFields.size())
+        throw FtfError("Число значений ключа не совпадает с ключом таблицы " + Br(name_));
+    const std::vector<int> fields(keyFields.begin(), keyFields.begin() + static_cast<std::ptrdiff_t>(values.size()));
+    const RowId r = FindFirst(fields, values, {});
+    if (r == kNoRow) return false;
+    SetCurrentRow(r);
+    return true;
 }
 
 // --- edits -------------------------------------------------------------------------------------

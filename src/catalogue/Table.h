@@ -9,7 +9,8 @@
 // on an empty view both Bof and Eof are true and there is no current record. The usual scan is
 //     for (t.First(); !t.Eof(); t.Next()) ...
 //
-// While a record is edited or inserted, field reads return the edit buffer.
+// While a record is edited or inserted, field reads return the edit buffer; moving the cursor,
+// locating or changing the filter or order posts the edit first, as the old datasets did.
 //
 // Shared tables: a routine that sets a filter clears it before it returns, also on error, and
 // suspends display updates meanwhile; FilterScope does both.
@@ -69,7 +70,7 @@ public:
     /// Opens the dataset on its first record. Reading or moving a closed dataset raises
     /// FtfError "Набор данных [name] закрыт".
     void Open();
-    /// Cancels a pending edit, forgets marks and the temporary filter stays as set.
+    /// Drops a pending edit and the marks; filters and order stay as set for the next Open.
     void Close();
     bool IsOpen() const { return state_ != TableState::Inactive; }
 
@@ -176,7 +177,8 @@ public:
     // --- locate and find --------------------------------------------------------------------
 
     /// Makes current the first record of the view (in the active order) whose fields
-    /// ("ID" or "ID;Side") equal `values`; false when none (the cursor stays).
+    /// ("ID" or "ID;Side") equal `values`; false when none (the cursor stays). Throws FtfError
+    /// for an unknown field or a value its number, date or logical field cannot hold.
     bool Locate(std::string_view fields, const std::vector<Value>& values, LocateOptions o = {});
     bool Locate(std::string_view field, const Value& value, LocateOptions o = {});
     /// The value of `resultField` of the first record that Locate would find, without moving
@@ -186,6 +188,10 @@ public:
     /// Finds the record whose active index key (its leading fields, as many as values are
     /// given) equals `values`, within the view; false when none (the cursor stays).
     bool FindKey(const std::vector<Value>& values);
+    /// Finds the record whose primary key (or a leading part of it) equals `values`, whatever
+    /// index is active, within the view; false when none. Throws FtfError when the table has
+    /// no primary key.
+    bool FindPrimaryKey(const std::vector<Value>& values);
 
     // --- edits ----------------------------------------------------------------------------
 
@@ -242,6 +248,7 @@ private:
     void OnData(DataEvent e, RowId r);
     std::vector<int> ResolveFields(std::string_view fields) const;
     RowId FindFirst(const std::vector<int>& fields, const std::vector<Value>& values, LocateOptions o) const;
+    std::vector<Value> KeyValues(const std::vector<int>& fields, const std::vector<Value>& values) const;
     int PositionOf(RowId r) const;
     void Attach();
     void Detach();

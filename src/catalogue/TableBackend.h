@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "catalogue/Value.h"
@@ -71,6 +72,29 @@ public:
 private:
     TableBackend* backend_;
     bool open_ = false;
+};
+
+/// Edits on one or more tables that land together or not at all: one backend transaction
+/// around them, and unless Commit is called the backend rolls back and the rows in memory are
+/// put back as they were (the register's duplicate check and insert run in one of these).
+class WriteTransaction {
+public:
+    WriteTransaction(TableBackend* backend, std::vector<TableData*> tables);
+    ~WriteTransaction();
+    WriteTransaction(const WriteTransaction&) = delete;
+    WriteTransaction& operator=(const WriteTransaction&) = delete;
+
+    /// Makes the edits durable. When the backend's commit fails it throws, and the destructor
+    /// still takes the edits back.
+    void Commit();
+    void Rollback();
+
+private:
+    void Finish(bool undo);
+
+    BackendTransaction tx_;
+    std::vector<std::pair<TableData*, std::size_t>> tables_;  // with their journal marks
+    bool open_ = true;
 };
 
 }  // namespace ftf

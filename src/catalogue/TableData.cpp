@@ -50,7 +50,7 @@ TableData::TableData(TableSchema schema) : schema_(std::move(schema)), filterCac
         const FieldDef& f = schema_.fields[i];
         if (f.kind != FieldKind::Lookup) continue;
         lookupKeyField_[i] = FindField(f.keyField);
-        if (lookupKeyField_[i] < 0)
+        if (lookupKeyField_[i] < 0 || schema_.fields[static_cast<std::size_t>(lookupKeyField_[i])].kind != FieldKind::Data)
             throw FtfError("Таблица " + Quote(schema_.name) + ": поле подстановки " + Quote(f.name) +
                            " ссылается на неизвестное поле " + Quote(f.keyField));
     }
@@ -102,7 +102,7 @@ int TableData::FindField(std::string_view name) const {
 
 // --- values ----------------------------------------------------------------------------------
 
-Value TableData::Coerce(int field, const Value& v) const {
+Value TableData::Coerce(int field, const Value& v, bool cut) const {
     const FieldDef& f = Field(field);
     if (f.kind != FieldKind::Data) return Value();
     if (v.IsBlank()) return Value();
@@ -115,7 +115,7 @@ Value TableData::Coerce(int field, const Value& v) const {
     case FieldType::Memo: {
         std::string s = v.kind() == Value::Kind::Text || v.kind() == Value::Kind::Bytes ? v.RawText() : v.AsText();
         // A text longer than the field is cut, as the old string fields did.
-        if (f.type == FieldType::String && f.size > 0 && CharCount(s) > static_cast<std::size_t>(f.size))
+        if (cut && f.type == FieldType::String && f.size > 0 && CharCount(s) > static_cast<std::size_t>(f.size))
             s = CharLeft(s, static_cast<std::size_t>(f.size));
         if (s.empty()) return Value();
         return Value(std::move(s));
@@ -200,10 +200,10 @@ Value TableData::Coerce(int field, const Value& v) const {
     return Value();
 }
 
-RowValues TableData::CoerceRow(const RowValues& row) const {
+RowValues TableData::CoerceRow(const RowValues& row, bool cut) const {
     RowValues out(static_cast<std::size_t>(FieldCount()));
     const std::size_t n = std::min(row.size(), out.size());
-    for (std::size_t i = 0; i < n; ++i) out[i] = Coerce(static_cast<int>(i), row[i]);
+    for (std::size_t i = 0; i < n; ++i) out[i] = Coerce(static_cast<int>(i), row[i], cut);
     return out;
 }
 
@@ -287,7 +287,7 @@ void TableData::Reserve(std::size_t rows) {
 }
 
 RowId TableData::LoadRow(const RowValues& row, std::int64_t storeKey) {
-    RowValues v = CoerceRow(row);
+    RowValues v = CoerceRow(row, false);
     const RowId r = NewSlot();
     StoreRow(r, v);
     storeKeys_[r] = storeKey;
@@ -314,6 +314,7 @@ void TableData::ClearRows() {
         c.texts.clear();
     }
     liveCount_ = 0;
+    journal_.clear();  // the rows it names are gone
     std::fill(nextAutoInc_.begin(), nextAutoInc_.end(), 1);
     InvalidateIndexes();
     ++version_;
@@ -342,7 +343,7 @@ void TableData::CheckUnique(const RowValues& row, RowId self) const {
 }
 
 RowId TableData::InsertRow(const RowValues& row) {
-    RowValues v = CoerceRow(row);
+    RowValues v = CoerceRow(row, true);
     std::vector<std::int64_t> next = nextAutoInc_;
     for (int i = 0; i < FieldCount(); ++i) {
         if (Field(i).type != FieldType::AutoInc) continue;
@@ -365,13 +366,14 @@ RowId TableData::InsertRow(const RowValues& row) {
     nextAutoInc_ = std::move(next);
     IndexRow(r);
     ++version_;
+    if (journalDepth_ > 0) journal_.push_back({DataEvent::RowInserted, r, {}, key});
     Notify(DataEvent::RowInserted, r);
     return r;
 }
 
 void TableData::UpdateRow(RowId r, const RowValues& row) {
     if (!IsAlive(r)) throw FtfError("Запись таблицы " + Quote(schema_.name) + " удалена");
-    RowValues v = CoerceRow(row);
+    RowValues v = CoerceRow(row, true);
     const RowValues before = ReadRow(r);
     for (int i = 0; i < FieldCount(); ++i)
         if (Field(i).type == FieldType::AutoInc && v[static_cast<std::size_t>(i)].IsBlank())
@@ -390,17 +392,20 @@ void TableData::UpdateRow(RowId r, const RowValues& row) {
                 std::max(nextAutoInc_[static_cast<std::size_t>(i)], v[static_cast<std::size_t>(i)].RawInt() + 1);
     IndexRow(r);
     ++version_;
+    if (journalDepth_ > 0) journal_.push_back({DataEvent::RowUpdated, r, before, storeKeys_[r]});
     Notify(DataEvent::RowUpdated, r);
 }
 
 void TableData::DeleteRow(RowId r) {
     if (!IsAlive(r)) throw FtfError("Запись таблицы " + Quote(schema_.name) + " удалена");
+    RowValues before;
+    if (backend_ || journalDepth_ > 0) before = ReadRow(r);
     if (backend_) {
-        const RowValues before = ReadRow(r);
         BackendTransaction tx(backend_);
         backend_->DeleteRow(*this, storeKeys_[r], before);
         tx.Commit();
     }
+    if (journalDepth_ > 0) journal_.push_back({DataEvent::RowDeleted, r, std::move(before), storeKeys_[r]});
     UnindexRow(r);
     alive_[r] = 0;
     --liveCount_;
@@ -408,6 +413,50 @@ void TableData::DeleteRow(RowId r) {
         if (c.stored && !c.texts.empty()) std::string().swap(c.texts[r]);
     ++version_;
     Notify(DataEvent::RowDeleted, r);
+}
+
+void TableData::RollbackJournal(std::size_t mark) {
+    while (journal_.size() > mark) {
+        UndoEntry e = std::move(journal_.back());
+        journal_.pop_back();
+        const RowId r = e.row;
+        switch (e.kind) {
+        case DataEvent::RowInserted:
+            if (!IsAlive(r)) break;
+            UnindexRow(r);
+            alive_[r] = 0;
+            --liveCount_;
+            for (Column& c : columns_)
+                if (c.stored && !c.texts.empty()) std::string().swap(c.texts[r]);
+            ++version_;
+            Notify(DataEvent::RowDeleted, r);
+            break;
+        case DataEvent::RowUpdated:
+            if (!IsAlive(r)) break;
+            UnindexRow(r);
+            StoreRow(r, e.before);
+            storeKeys_[r] = e.storeKey;
+            IndexRow(r);
+            ++version_;
+            Notify(DataEvent::RowUpdated, r);
+            break;
+        case DataEvent::RowDeleted:
+            if (IsAlive(r)) break;
+            StoreRow(r, e.before);
+            storeKeys_[r] = e.storeKey;
+            alive_[r] = 1;
+            ++liveCount_;
+            IndexRow(r);
+            ++version_;
+            Notify(DataEvent::RowInserted, r);
+            break;
+        case DataEvent::Reloaded: break;
+        }
+    }
+}
+
+void TableData::EndJournal() {
+    if (journalDepth_ > 0 && --journalDepth_ == 0) journal_.clear();
 }
 
 void TableData::BindLookup(std::string_view tableName, const TableData* source) {

@@ -77,7 +77,8 @@ public:
 
     /// Adds a row read from storage: no write-through, no key check. `row` has one value per
     /// field (extra values are ignored, missing ones are blank); values are converted to the
-    /// field types, texts longer than the field are cut. Throws FtfError when a value cannot be
+    /// field types, and texts are kept whole even when longer than the field (the store is the
+    /// truth; only edits are cut to the field's size). Throws FtfError when a value cannot be
     /// converted (a text that is no number for a number field).
     RowId LoadRow(const RowValues& row, std::int64_t storeKey = 0);
     void Reserve(std::size_t rows);
@@ -97,9 +98,10 @@ public:
     bool BlankAt(RowId r, int field) const { return columns_[static_cast<std::size_t>(field)].blank[r] != 0; }
     const Column& ColumnAt(int field) const { return columns_[static_cast<std::size_t>(field)]; }
 
-    /// Converts a value to what a field of this table stores (the conversions of LoadRow).
-    /// Throws FtfError naming the field when it cannot.
-    Value Coerce(int field, const Value& v) const;
+    /// Converts a value to what a field of this table stores; with `cut` a text longer than a
+    /// String field is cut to its size, as the old string fields did on assignment. Throws
+    /// FtfError naming the field when it cannot.
+    Value Coerce(int field, const Value& v, bool cut = true) const;
 
     // --- edits with write-through -------------------------------------------------------
 
@@ -122,6 +124,18 @@ public:
 
     /// Increases with every change of the rows; datasets compare it to refresh their views.
     std::uint64_t Version() const { return version_; }
+
+    // --- undo journal (used by WriteTransaction) -------------------------------------------
+
+    /// Starts recording posted edits so that they can be taken back; nests.
+    void BeginJournal() { ++journalDepth_; }
+    /// Position in the journal, to roll back to.
+    std::size_t JournalMark() const { return journal_.size(); }
+    /// Takes back, newest first, the edits recorded since `mark` (memory only: the backend has
+    /// its own rollback). Deleted rows come back under their old RowId.
+    void RollbackJournal(std::size_t mark);
+    /// Ends one level of recording; the outermost drops the journal.
+    void EndJournal();
 
     // --- indexes ------------------------------------------------------------------------
 
@@ -197,7 +211,7 @@ private:
     void StoreRow(RowId r, const RowValues& row);
     RowId NewSlot();
     void Notify(DataEvent e, RowId r);
-    RowValues CoerceRow(const RowValues& row) const;
+    RowValues CoerceRow(const RowValues& row, bool cut) const;
     const TableData* LookupSource(int field) const;
 
     TableSchema schema_;
@@ -214,6 +228,14 @@ private:
     std::vector<int> lookupTargetResult_;          // by field: result field of the source
     std::vector<std::int64_t> nextAutoInc_;        // by field
     TableBackend* backend_ = nullptr;
+    struct UndoEntry {
+        DataEvent kind;  // what was done: RowInserted, RowUpdated or RowDeleted
+        RowId row;
+        RowValues before;  // the row before an update or delete
+        std::int64_t storeKey;
+    };
+    std::vector<UndoEntry> journal_;
+    int journalDepth_ = 0;
     std::vector<std::pair<int, Listener>> listeners_;
     int nextListener_ = 1;
     struct FilterCache;

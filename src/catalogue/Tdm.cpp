@@ -38,35 +38,7 @@ constexpr int kCatalogDataSets = 23;
 
 }  // namespace
 
-const std::vector<DataSetInfo>& TdmDataSets() {
-    static const std::vector<DataSetInfo> sets = {
-        {"T_Color", "DS_Color", "COLORSET.DB", "", ""},
-        {"T_Currency", "DS_Currency", "Currency.DB", "", ""},
-        {"T_PriceGrp", "DS_PriceGrp", "PriceGrp.DB", "", ""},
-        {"T_SysList", "DS_SysList", "SysList.DB", "", ""},
-        {"T_SysColor", "DM_SysColor", "SysColor.db", "", ""},
-        {"T_SysProp", "DS_SysProp", "SysProp.DB", "", ""},
-        {"T_SysProf", "", "SysProf.DB", "", ""},
-        {"T_Catalog", "DS_Catalog", "Catalog.DB", "", ""},
-        {"T_Material", "DS_Material", "Material.db", "", "ID <> 0"},
-        {"T_FalzList", "DS_FalzList", "ParamList.DB", "", "ID >= 100 and ID <= 199"},
-        {"T_DornList", "DS_DornList", "ParamList.DB", "", "ID >= 200 and ID <= 299"},
-        {"T_StulpList", "DS_StulpList", "ParamList.DB", "", "ID >= 300 and ID <= 399"},
-        {"T_OpenList", "DS_OpenList", "ParamList.DB", "", "ID >= 400 and ID <= 499"},
-        {"T_FrnComp", "DS_FrnComp", "FrnComp.DB", "", ""},
-        {"T_FrnSide", "DS_FrnSide", "FrnSide.DB", "ID", ""},
-        {"T_FrnItem", "DS_FrnItem", "FrnItem.DB", "", ""},
-        {"T_FrnSet", "DS_FrnSet", "FrnSet.DB", "ID", ""},
-        {"T_FrnArt", "DS_FrnArt", "FrnArt.DB", "ID", ""},
-        {"T_FrnSchl", "DS_FrnSchl", "FrnSchl.DB", "CatalogID", ""},
-        {"T_FrnDop", "DS_FrnDop", "FrnDop.DB", "CatalogID", ""},
-        {"T_FrnAbd", "DS_FrnAbd", "FrnAbd.DB", "CatalogID", ""},
-        {"T_FrnProp", "DS_FrnProp", "FrnProp.db", "", ""},
-        {"T_FrnItoI", "DS_FrnItoI", "FrnItoI.DB", "", ""},
-        {"T_OrderList", "DS_OrderList", "OrderLst.DB", "", ""},
-    };
-    return sets;
-}
+const std::vector<DataSetInfo>& TdmDataSets() { return CatalogueDatasets(); }
 
 // --- connections ------------------------------------------------------------------------------
 
@@ -107,7 +79,7 @@ TDM::TDM() {
         }
         dataOf_.push_back(d);
         auto t = std::make_unique<Table>(data_[static_cast<std::size_t>(d)], info.dataset);
-        if (!info.indexName.empty()) t->SetIndexName(info.indexName);
+        if (!info.indexFields.empty()) t->SetIndexFieldNames(info.indexFields);
         if (!info.fixedFilter.empty()) t->SetFixedFilter(info.fixedFilter);
         sets_.push_back(std::move(t));
     }

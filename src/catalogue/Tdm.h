@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "catalogue/CatalogSchema.h"
+#include "catalogue/StorageSchema.h"
 #include "catalogue/Table.h"
 
 namespace ftf {
@@ -21,16 +21,9 @@ namespace ftf {
 class Store;
 struct AppPathsRecord;
 
-/// One dataset of the module: its name, the data source views bind to ("" for T_SysProf, which
-/// has none), its table, the index giving its record order ("" = primary key) and its fixed
-/// filter ("" = none).
-struct DataSetInfo {
-    std::string dataset;
-    std::string dataSource;
-    std::string table;
-    std::string indexName;
-    std::string fixedFilter;
-};
+/// One dataset of the module: its name, its table, its record order as a field list ("" =
+/// primary key), its fixed filter and the data source views bind to ("" for T_SysProf).
+using DataSetInfo = DatasetDef;
 
 /// Every dataset of the module: the catalogue datasets in their opening order, then T_OrderList.
 const std::vector<DataSetInfo>& TdmDataSets();

@@ -9,7 +9,7 @@
 #include <unistd.h>
 #include <vector>
 
-#include "catalogue/CatalogSchema.h"
+#include "catalogue/StorageSchema.h"
 #include "catalogue/ParadoxReader.h"
 #include "catalogue/ParadoxWriter.h"
 
@@ -71,10 +71,14 @@ inline std::vector<ParadoxFieldSpec> ParadoxFieldsOf(const StoredTableDef& def, 
 }
 
 /// Writes `table` (as named in the schema, or under `fileName`) into `dir` with the given rows.
+/// A BCD field is written with the decimals the supplier's files have where the schema leaves
+/// them open (Currency.Value, 4).
 inline std::string WriteTable(const std::string& dir, const std::string& table, const std::vector<FieldValues>& rows,
                               const std::string& fileName = {}) {
     const StoredTableDef* def = FindTableDef(table);
     auto fields = ParadoxFieldsOf(*def);
+    for (auto& f : fields)
+        if (f.type == pxBcd && f.decimals == 0) f.decimals = 4;
     std::vector<std::vector<std::string>> cells;
     for (const auto& r : rows) {
         std::vector<std::string> row;
