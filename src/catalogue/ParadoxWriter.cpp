@@ -87,6 +87,9 @@ std::vector<ParadoxFieldSpec> ParseParadoxFieldList(const std::string& spec) {
 
 void WriteParadoxTable(const std::string& path, const std::vector<ParadoxFieldSpec>& fields,
                        const std::vector<std::vector<std::string>>& rows, int codePage) {
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (rows[i].size() != fields.size())
+            throw FtfError("В строке " + std::to_string(i + 1) + " не " + std::to_string(fields.size()) + " значений");
     static const bool booted = [] { PX_boot(); return true; }();
     (void)booted;
     Errors errors;
@@ -117,9 +120,13 @@ void WriteParadoxTable(const std::string& path, const std::vector<ParadoxFieldSp
     PX_set_value(doc, "codepage", static_cast<float>(codePage));
 
     std::vector<char> rec(static_cast<std::size_t>(recordSize));
+    // A half-written table is removed: a fixture is whole or absent.
+    struct Remover {
+        const std::string& path;
+        bool done = false;
+        ~Remover() { if (!done) std::remove(path.c_str()); }
+    } remover{path};
     for (const auto& row : rows) {
-        if (row.size() != fields.size())
-            throw FtfError("В строке " + std::to_string(&row - rows.data() + 1) + " не " + std::to_string(fields.size()) + " значений");
         std::fill(rec.begin(), rec.end(), 0);
         int at = 0;
         for (std::size_t i = 0; i < fields.size(); ++i) {
@@ -168,6 +175,7 @@ void WriteParadoxTable(const std::string& path, const std::vector<ParadoxFieldSp
         }
         if (PX_put_record(doc, rec.data()) < 0) throw FtfError("Не удалось записать строку в " + path + ": " + errors.text);
     }
+    remover.done = true;
 }
 
 void WriteParadoxFromDescription(const std::string& path, const std::string& description, int codePage) {

@@ -143,12 +143,18 @@ void Table::RebuildView() const {
     viewValid_ = true;
     viewVersion_ = data_->Version();
 
-    // Keep the current record; when it left the view, the record now at its place follows.
+    // Keep the current record; when it left the view, the record now at its place follows, and
+    // a dataset that had none (empty, or its rows reloaded) comes to rest on the first one.
     const std::size_t n = ViewSize();
     int p = current_ != kNoRow && data_->IsAlive(current_) ? PositionOf(current_) : -1;
-    if (p < 0 && IsOpen() && n > 0 && current_ != kNoRow) {
-        p = std::clamp(pos_, 0, static_cast<int>(n) - 1);
+    if (p < 0 && IsOpen() && n > 0) {
+        const bool hadRow = current_ != kNoRow;
+        p = hadRow ? std::clamp(pos_, 0, static_cast<int>(n) - 1) : 0;
         current_ = ViewAt(static_cast<std::size_t>(p));
+        if (!hadRow) {
+            bof_ = true;
+            eof_ = false;
+        }
     }
     if (p < 0) {
         current_ = kNoRow;

@@ -82,7 +82,8 @@ public:
     /// converted (a text that is no number for a number field).
     RowId LoadRow(const RowValues& row, std::int64_t storeKey = 0);
     void Reserve(std::size_t rows);
-    /// Removes every row (no write-through); RowIds and bookmarks of the old rows become invalid.
+    /// Removes every row (no write-through); RowIds and bookmarks of the old rows become invalid
+    /// and the datasets over the table come to rest on the first of the rows loaded next.
     void ClearRows();
 
     /// The value of a field of a row; lookup fields are looked up, calculated ones are blank.

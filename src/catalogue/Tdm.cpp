@@ -195,19 +195,21 @@ void TDM::CloseConnectionSets(DbAlias alias) {
     }
 }
 
+void TDM::ConfigureDatabase(DbConnection& conn, const std::string& folder) {
+    CloseConnectionSets(conn.Alias());
+    conn.Close();
+    conn.Params.clear();
+    conn.Params.push_back("PATH=" + folder);
+    conn.Params.push_back("DEFAULT DRIVER=PARADOX");
+    conn.Params.push_back("ENABLE BCD=TRUE");
+    conn.Open();
+}
+
 void TDM::ConfigureDatabases(const std::string& catalogDir, const std::string& registryDir,
                              const std::string& reportDir) {
-    struct Item { DbConnection* conn; const std::string* dir; };
-    const Item items[] = {{&DB_Catalog, &catalogDir}, {&DB_Registry, &registryDir}, {&DB_Report, &reportDir}};
-    for (const auto& it : items) {
-        CloseConnectionSets(it.conn->Alias());
-        it.conn->Close();
-        it.conn->Params.clear();
-        it.conn->Params.push_back("PATH=" + *it.dir);
-        it.conn->Params.push_back("DEFAULT DRIVER=PARADOX");
-        it.conn->Params.push_back("ENABLE BCD=TRUE");
-        it.conn->Open();
-    }
+    ConfigureDatabase(DB_Catalog, catalogDir);
+    ConfigureDatabase(DB_Registry, registryDir);
+    ConfigureDatabase(DB_Report, reportDir);
 }
 
 int TDM::OpenCatalog() {

@@ -77,6 +77,8 @@ public:
     /// "ENABLE BCD=TRUE", and it is opened. A connection that cannot open raises FtfError.
     void ConfigureDatabases(const std::string& catalogDir, const std::string& registryDir,
                             const std::string& reportDir);
+    /// The same for one connection (the command line opens the catalogue alone).
+    void ConfigureDatabase(DbConnection& conn, const std::string& folder);
 
     /// Opens the catalogue datasets in their order (T_Color ... T_FrnItoI); each failure is
     /// reported by OpenDataSet and the next one is opened. Returns the number that failed.

@@ -4,34 +4,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
+
+#include "common/Dates.h"
 
 namespace ftf {
 namespace {
-
-constexpr std::int32_t kOleToUnixDays = 25569;  // 30.12.1899 .. 01.01.1970
-
-// Days since 01.01.1970 of a civil date (proleptic Gregorian).
-std::int64_t DaysFromCivil(std::int64_t y, unsigned m, unsigned d) {
-    y -= m <= 2;
-    const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-    const unsigned yoe = static_cast<unsigned>(y - era * 400);
-    const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + static_cast<std::int64_t>(doe) - 719468;
-}
-
-void CivilFromDays(std::int64_t z, std::int64_t& y, unsigned& m, unsigned& d) {
-    z += 719468;
-    const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-    const unsigned doe = static_cast<unsigned>(z - era * 146097);
-    const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    y = static_cast<std::int64_t>(yoe) + era * 400;
-    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const unsigned mp = (5 * doy + 2) / 153;
-    d = doy - (153 * mp + 2) / 5 + 1;
-    m = mp < 10 ? mp + 3 : mp - 9;
-    y += m <= 2;
-}
 
 std::int64_t RoundHalfAway(double v) {
     return static_cast<std::int64_t>(v < 0 ? std::ceil(v - 0.5) : std::floor(v + 0.5));
@@ -40,37 +18,15 @@ std::int64_t RoundHalfAway(double v) {
 }  // namespace
 
 std::string FormatOleDate(std::int32_t days) {
-    std::int64_t y = 0;
-    unsigned m = 0, d = 0;
-    CivilFromDays(static_cast<std::int64_t>(days) - kOleToUnixDays, y, m, d);
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%02u.%02u.%04lld", d, m, static_cast<long long>(y));
-    return buf;
+    const OleDate d = days;
+    if (d < kMinOleDate || d >= kMaxOleDate) return std::to_string(days);
+    return FormatDatePattern("dd.mm.yyyy", d);
 }
 
 bool ParseOleDate(std::string_view text, std::int32_t& days) {
-    unsigned part[3] = {0, 0, 0};
-    int idx = 0;
-    int digits = 0;
-    for (char c : text) {
-        if (c >= '0' && c <= '9') {
-            if (++digits > 4) return false;
-            part[idx] = part[idx] * 10 + static_cast<unsigned>(c - '0');
-        } else if (c == '.' && idx < 2 && digits > 0) {
-            ++idx;
-            digits = 0;
-        } else {
-            return false;
-        }
-    }
-    if (idx != 2 || digits == 0) return false;
-    const unsigned d = part[0], m = part[1], y = part[2];
-    if (m < 1 || m > 12 || d < 1 || y < 1) return false;
-    static const unsigned kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-    const unsigned maxDay = kDays[m - 1] + (m == 2 && leap ? 1 : 0);
-    if (d > maxDay) return false;
-    days = static_cast<std::int32_t>(DaysFromCivil(y, m, d) + kOleToUnixDays);
+    const std::optional<OleDate> d = ParseShortDate(text);
+    if (!d) return false;
+    days = static_cast<std::int32_t>(*d);
     return true;
 }
 

@@ -601,6 +601,11 @@ TEST(Table, DatasetsSeeEachOthersEdits) {
     data->ClearRows();
     EXPECT_EQ(b.RecordCount(), 0);
     EXPECT_TRUE(b.Eof());
+    // Rows loaded anew (a store reloading the table): the dataset rests on the first.
+    data->LoadRow(Row({"Z", 1}));
+    data->LoadRow(Row({"Y", 1}));
+    EXPECT_FALSE(b.Eof());
+    EXPECT_EQ(b.AsText("ID"), "Y");
 }
 
 TEST(Table, WriteTransactionTakesEditsBackUnlessCommitted) {
