@@ -219,8 +219,9 @@ public:
     /// The dependent sash of a two-sash position; nullptr for arrangement 2.
     TftfFlugel* DependentSash() const;
 
-    /// Builds the contours of a new position from a figure in mm and gives the built sashes the
-    /// backset. Appends, so it is meant for empty sashes. Uses the current Arrangement.
+    /// Builds the contours of a new position from a figure in mm: Arrangement := the figure's,
+    /// then one contour (arrangement 2) or two rectangles X and Y wide side by side (B unused),
+    /// and the built sashes get the backset. Appends, so it is meant for empty sashes.
     void BuildContours(const TFigure& figure, std::int32_t dornmass);
     /// Stores the position's fittings fields, calculates the sets (the dependent sash last;
     /// arrangement 2 removes Sash2's set), then RecalcPrice. Engine and catalogue errors
