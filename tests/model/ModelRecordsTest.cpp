@@ -28,6 +28,11 @@ constexpr Layout kCurrent{"26.12.2019", false, false, true, true, true};
 constexpr Layout kLayouts[] = {
     kCurrent,
     {"05.05.2005", true, true, false, false, false},
+    // Each stamp itself already has its layout.
+    {"10.12.2009", false, true, false, false, false},
+    {"06.10.2015", false, true, true, false, false},
+    {"03.03.2019", false, true, true, true, false},
+    {"23.07.2019", false, false, true, true, false},
     {"01.06.2015", false, true, false, false, false},
     {"01.01.2016", false, true, true, false, false},
     {"01.05.2019", false, true, true, true, false},
