@@ -46,12 +46,31 @@ int main(int argc, char** argv) {
         PrintHelp(stdout);
         return 0;
     }
+    // A command's name may be several words ("catalog price"); the longest name whose words begin
+    // the arguments wins, so a sub-command can live in its own file beside its group's command.
+    const ftf::cli::CommandInfo* best = nullptr;
+    std::size_t bestWords = 0;
     for (const auto& c : ftf::cli::Commands()) {
-        if (c.name != name) continue;
+        std::vector<std::string> words;
+        for (std::size_t pos = 0; pos <= c.name.size();) {
+            std::size_t end = c.name.find(' ', pos);
+            if (end == std::string::npos) end = c.name.size();
+            if (end > pos) words.push_back(c.name.substr(pos, end - pos));
+            pos = end + 1;
+        }
+        if (words.empty() || words.size() > static_cast<std::size_t>(argc - 1)) continue;
+        bool match = true;
+        for (std::size_t i = 0; i < words.size() && match; ++i) match = words[i] == argv[1 + i];
+        if (match && words.size() > bestWords) {
+            best = &c;
+            bestWords = words.size();
+        }
+    }
+    if (best) {
         try {
-            return c.run(std::vector<std::string>(argv + 2, argv + argc));
+            return best->run(std::vector<std::string>(argv + 1 + bestWords, argv + argc));
         } catch (const std::exception& e) {
-            std::fprintf(stderr, "ftf %s: %s\n", name.c_str(), e.what());
+            std::fprintf(stderr, "ftf %s: %s\n", best->name.c_str(), e.what());
             return 1;
         }
     }
