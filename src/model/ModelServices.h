@@ -46,7 +46,6 @@ struct TFrnSideRow {
     std::int32_t Handled = 0;     ///< 1: handle side
     std::int32_t Banded = 0;      ///< 1: hinge side
     std::int32_t Drived = 0;      ///< 1: driven side
-    std::int32_t HandleDirect = 0;  ///< non-zero: the handle height counts from the side's end
 };
 
 /// The catalogue lookups the model uses. Implemented over the catalogue data module; prices are
@@ -62,7 +61,8 @@ public:
     /// The side rows of a complect in table order (empty when none). Implementations that filter
     /// the shared table remove the filter again before returning, also on error.
     virtual std::vector<TFrnSideRow> GetComplectSides(const std::string& complect) = 0;
-    /// HandleDirect of the complect's row for the side number; 0 when there is no such row.
+    /// HandleDirect of the complect's row for the side number (non-zero: the handle height counts
+    /// from the side's end); 0 when there is no such row.
     virtual std::int32_t GetSideHandleDirect(const std::string& complect, std::int32_t side) = 0;
     /// The complect's name; false (and `name` empty) when the catalogue does not know the code.
     virtual bool TryGetComplectName(const std::string& complect, std::string& name) = 0;
