@@ -501,6 +501,12 @@ ExprValue Expression::Eval(std::size_t index, const ExprScope& scope) const {
         if (NumberOf(v, r)) return r;
         Fail("значение " + Quoted(v.AsText()) + " не является числом");
     };
+    // Literals are finite, so only an overflow leaves the finite numbers; a length of "INF" would
+    // pass every range check of the calculation unnoticed.
+    auto Finite = [&](double v) {
+        if (!std::isfinite(v)) Fail("переполнение");
+        return ExprValue::Number(v);
+    };
     auto truth = [&](std::size_t child) {
         ExprValue v = Eval(child, scope);
         if (v.IsText()) Fail("значение " + Quoted(v.AsText()) + " не является логическим");
@@ -523,14 +529,14 @@ ExprValue Expression::Eval(std::size_t index, const ExprScope& scope) const {
         if (l.IsText() || r.IsText()) return ExprValue::Text(l.AsText() + r.AsText());
         if (l.IsBoolean() || r.IsBoolean())
             Fail("значение " + Quoted((l.IsBoolean() ? l : r).AsText()) + " не является числом");
-        return ExprValue::Number(l.AsNumber() + r.AsNumber());
+        return Finite(l.AsNumber() + r.AsNumber());
     }
-    case Op::Sub: { double l = number(n.a); return ExprValue::Number(l - number(n.b)); }
-    case Op::Mul: { double l = number(n.a); return ExprValue::Number(l * number(n.b)); }
+    case Op::Sub: { double l = number(n.a); return Finite(l - number(n.b)); }
+    case Op::Mul: { double l = number(n.a); return Finite(l * number(n.b)); }
     case Op::Div: {
         double l = number(n.a), r = number(n.b);
         if (r == 0) Fail("деление на ноль");
-        return ExprValue::Number(l / r);
+        return Finite(l / r);
     }
     case Op::Eq: case Op::Ne: case Op::Lt: case Op::Le: case Op::Gt: case Op::Ge: {
         ExprValue l = Eval(n.a, scope), r = Eval(n.b, scope);

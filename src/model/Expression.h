@@ -18,9 +18,9 @@
 // also read the raw text of an argument, and one the scope does not know costs nothing.
 //
 // Errors (FtfError, Russian text naming the formula): a syntax error names the 1-based character
-// position; at evaluation, division by zero, a text where a number is needed (and the like) are
-// errors too. Division by zero is an error rather than an infinity: a length computed from it
-// would be meaningless, and the old program's real division stopped there as well.
+// position; at evaluation, division by zero, an overflow, a text where a number is needed (and the
+// like) are errors too. Division by zero is an error rather than an infinity: a length computed
+// from it would be meaningless, and the old program's real division stopped there as well.
 
 #include <cstddef>
 #include <functional>
@@ -71,8 +71,8 @@ bool ParseExprNumber(std::string_view text, double& out);
 class Expression;
 struct ExprScope;
 
-/// The arguments of one function call. Value evaluates an argument when asked (each call
-/// evaluates anew); Text gives its source text without surrounding blanks.
+/// The arguments of one function call, valid only during that call. Value evaluates an argument
+/// when asked (each call evaluates anew); Text gives its source text without surrounding blanks.
 class ExprArgs {
 public:
     std::size_t Count() const { return count_; }

@@ -181,6 +181,11 @@ TEST(FormulaExpression, EvaluationErrorsNameTheFormula) {
         EXPECT_NE(message.find("Ошибка в формуле [" + std::string(c.text) + "]: " + c.what), std::string::npos)
             << message;
     }
+    // Literals have no exponent, but 300 digits reach 1e300: the product overflows.
+    const std::string big = "1" + std::string(300, '0');
+    EXPECT_NE(ErrorOf(big + "*" + big, &ts.scope).find("переполнение"), std::string::npos);
+    EXPECT_NE(ErrorOf("-" + big + "*" + big + "-" + big + "*" + big, &ts.scope).find("переполнение"), std::string::npos);
+    EXPECT_EQ(Expression(big + "/" + big).EvaluateNumber({}), 1);
     // Without callbacks every name is an error naming it.
     const ExprScope none;
     EXPECT_NE(ErrorOf("FFB+1", &none).find("неизвестная переменная [FFB]"), std::string::npos);
