@@ -23,7 +23,16 @@ constexpr std::size_t kMaxTreeDepth = 1000;
 // against a caller that builds texts without end.
 constexpr std::size_t kMaxCached = 4096;
 
-std::string Quoted(std::string_view s) { return "[" + std::string(s) + "]"; }
+// Control characters in an echoed text become blanks: a message is shown (and passed around as a
+// C string), so a NUL inside a formula must not cut it short.
+std::string Printable(std::string_view s) {
+    std::string r(s);
+    for (char& c : r)
+        if (static_cast<unsigned char>(c) < 0x20) c = ' ';
+    return r;
+}
+
+std::string Quoted(std::string_view s) { return "[" + Printable(s) + "]"; }
 
 bool IsBlank(char32_t c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == 0xA0; }
 bool IsDigit(char32_t c) { return c >= '0' && c <= '9'; }
@@ -481,7 +490,7 @@ std::size_t Expression::CacheSize() {
 }
 
 void Expression::Fail(const std::string& what) const {
-    throw FtfError("Ошибка в формуле " + Quoted(text_) + ": " + what);
+    throw FtfError("Ошибка в формуле " + Quoted(text_) + ": " + Printable(what));
 }
 
 ExprValue Expression::Evaluate(const ExprScope& scope) const { return Eval(root_, scope); }

@@ -137,6 +137,10 @@ public:
         std::size_t a = 0, b = 0;   ///< operands; Call: first argument slot and argument count
     };
 
+    /// Raises FtfError "Ошибка в формуле [text]: what", for scopes whose functions find fault
+    /// with their arguments. Control characters of the texts show as blanks.
+    [[noreturn]] void Fail(const std::string& what) const;
+
 private:
     friend class ExprArgs;
     class Parser;
@@ -146,7 +150,6 @@ private:
     };
 
     ExprValue Eval(std::size_t node, const ExprScope& scope) const;
-    [[noreturn]] void Fail(const std::string& what) const;
 
     std::string text_;
     std::vector<Node> nodes_;

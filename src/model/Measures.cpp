@@ -183,9 +183,8 @@ double Evaluate(const TftfFlugel& sash, std::string_view expression) {
             std::optional<int> number;
             if (args.Count() > 0) number = WholeNumber(args.Value(0));
             if (!number)
-                throw FtfError("Ошибка в формуле [" + formula->Text() + "]: аргумент функции " + std::string(name) +
-                               " [" + std::string(args.Count() > 0 ? args.Text(0) : "") +
-                               "] не является номером стороны");
+                formula->Fail("аргумент функции " + std::string(name) + " [" +
+                              std::string(args.Count() > 0 ? args.Text(0) : "") + "] не является номером стороны");
             const TftfLine* side = SideByNumber(here ? &sash : sash.OtherSash(), number);
             return ExprValue::Number(side ? side->HandleHeight : 0);
         }

@@ -157,6 +157,11 @@ TEST(FormulaExpression, HostileTextsFailCleanly) {
     std::string chain = "1";
     for (int i = 0; i < 5000; ++i) chain += "+1";
     EXPECT_NE(ErrorOf(chain).find("слишком сложна"), std::string::npos);
+    // A control character inside the formula shows as a blank, so the message is not cut short
+    // where the text is passed on as a C string.
+    const std::string withNul("'a\0b' +", 7);
+    EXPECT_NE(ErrorOf(withNul).find("['a b' +]: формула оборвана, ожидается значение (позиция 8)"), std::string::npos)
+        << ErrorOf(withNul);
     // Within the limits a long formula works.
     std::string sum = "0";
     for (int i = 0; i < 500; ++i) sum += "+1";
