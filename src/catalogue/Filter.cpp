@@ -449,12 +449,13 @@ private:
             CollectPins(n.right);
             return;
         }
-        if (n.cmp != Cmp::Eq) return;
-        const FieldType type = table_.Field(n.field).type;
+        // Only a field compared for equality with a constant pins; other nodes have no field.
+        const bool comparison = n.op == Op::CmpText || n.op == Op::CmpInt || n.op == Op::CmpReal;
+        if (!comparison || n.cmp != Cmp::Eq || n.field < 0) return;
         if (n.op == Op::CmpText) {
             out_.pins_.push_back({n.field, Value(n.s)});
         } else if (n.op == Op::CmpInt) {
-            if (type == FieldType::Money) out_.pins_.push_back({n.field, Value(Money::FromRaw(n.i))});
+            if (table_.Field(n.field).type == FieldType::Money) out_.pins_.push_back({n.field, Value(Money::FromRaw(n.i))});
             else out_.pins_.push_back({n.field, Value(static_cast<long long>(n.i))});
         } else if (n.op == Op::CmpReal && !n.intColumn) {
             out_.pins_.push_back({n.field, Value(n.d)});
