@@ -85,6 +85,11 @@ std::string Check(const std::string& path, HeaderInfo& h) {
     if (maxTableSize < 1 || maxTableSize > 32 || (maxTableSize > 4 && maxTableSize != 8 && maxTableSize != 16 && maxTableSize != 32))
         return "Повреждён заголовок таблицы (размер блока)";
     h.blockSize = maxTableSize * 0x400;
+    // Encrypted tables (never shipped by the supplier) would need a password; pxlib hangs on
+    // them rather than refusing.
+    // An unencrypted table holds 0xFF00FF00 (or 0) in the first slot and 0 in the second.
+    const std::uint32_t crypt1 = U32(data, 0x25);
+    if ((crypt1 != 0 && crypt1 != 0xFF00FF00u) || (version >= 5 && U32(data, 0x5C) != 0)) return "Таблица зашифрована";
     if (numFields < 1 || numFields > 255) return "Повреждён заголовок таблицы (число полей)";
     if (h.recordSize < 1 || h.recordSize > h.blockSize - 6) return "Повреждён заголовок таблицы (размер записи)";
     const std::size_t fieldInfo = version >= 5 ? 0x78 : 0x58;
@@ -117,7 +122,8 @@ std::string Check(const std::string& path, HeaderInfo& h) {
         records += static_cast<std::uint64_t>(used / h.recordSize);
         block = next;
     }
-    if (records < h.numRecords) return "Повреждена таблица (записей меньше, чем указано в заголовке)";
+    // pxlib trusts these to agree; a mismatch sends it into an endless loop.
+    if (records != h.numRecords) return "Повреждена таблица (число записей в блоках не совпадает с заголовком)";
     return {};
 }
 

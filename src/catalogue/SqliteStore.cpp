@@ -97,13 +97,12 @@ Value ColumnValue(sqlite3_stmt* s, int at) {
     }
 }
 
+// Whether the database may live in the folder itself. Asked without writing anything there:
+// the supplier's folder may be shared by several users.
 bool FolderWritable(const std::string& folder) {
-    std::string probe = folder + "/.fentorn-probe-" + std::to_string(::getpid());
-    FILE* f = std::fopen(probe.c_str(), "wb");
-    if (!f) return false;
-    std::fclose(f);
-    std::remove(probe.c_str());
-    return true;
+    if (::access(folder.c_str(), W_OK) != 0) return false;
+    const std::string db = folder + "/" + kDbName;
+    return ::access(db.c_str(), F_OK) != 0 || ::access(db.c_str(), W_OK) == 0;
 }
 
 std::string CacheHome() {
@@ -429,7 +428,7 @@ void SqliteStore::ImportParadoxFile(const StoredTableDef& def, const std::string
             Value v;
             if (from[c] >= 0) {
                 try {
-                    v = converter.Coerce(static_cast<int>(c), row[static_cast<std::size_t>(from[c])]);
+                    v = converter.Coerce(static_cast<int>(c), row[static_cast<std::size_t>(from[c])], false);
                 } catch (const FtfError& e) {
                     throw FtfError(std::string(e.what()) + " (запись " + std::to_string(rowNo) + ")");
                 }

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <random>
 
 #include "StorageFixture.h"
 #include "catalogue/ParadoxReader.h"
@@ -129,6 +130,8 @@ TEST(ParadoxRead, DamagedFilesAreRefusedWithAReason) {
         {"index file type", patched(0x04, 1)},
         {"record count beyond the blocks", patched(0x07, 0x10)},
         {"block size", patched(0x05, 0)},
+        {"encrypted", patched(0x26, 0x12)},
+        {"more records in the blocks than the header says", patched(0x06, 2)},
     };
     for (const auto& c : cases) {
         const std::string path = dir.Str() + "/x.db";
@@ -139,4 +142,32 @@ TEST(ParadoxRead, DamagedFilesAreRefusedWithAReason) {
     EXPECT_FALSE(CheckParadoxFile(kData + "Damaged.DB").empty());
     EXPECT_TRUE(CheckParadoxFile(kData + "Values.DB").empty());
     EXPECT_THROW(ReadParadoxTable(dir.Str() + "/missing.db"), FtfError);
+}
+
+TEST(ParadoxRead, RandomlyDamagedFilesNeverTakeTheProgramDown) {
+    // Bytes of the header, the field descriptions and the data block overwritten at random:
+    // each file is either read or refused with an error.
+    test::StorageDir dir;
+    std::ifstream in(kData + "Values.DB", std::ios::binary);
+    const std::string good((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::mt19937 rng(2024);
+    const std::string path = dir.Str() + "/fuzz.db";
+    int refused = 0;
+    for (int round = 0; round < 400; ++round) {
+        std::string bytes = good;
+        const int hits = 1 + static_cast<int>(rng() % 4);
+        for (int h = 0; h < hits; ++h) {
+            // Mostly the first 0x200 bytes (header, field list, names), sometimes the data block.
+            const std::size_t at = rng() % 3 ? rng() % 0x200 : 2048 + rng() % 2048;
+            bytes[at] = static_cast<char>(rng() & 0xFF);
+        }
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+        try {
+            ParadoxTable t = ReadParadoxTable(path);
+            for (const auto& row : t.rows) EXPECT_EQ(row.size(), t.fields.size());
+        } catch (const FtfError&) {
+            ++refused;
+        }
+    }
+    EXPECT_GT(refused, 0);
 }
