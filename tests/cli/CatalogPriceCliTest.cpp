@@ -38,7 +38,7 @@ protected:
                                             {{"ID", "2"}, {"Name", "USD"}, {"Value", "2"}},
                                             {{"ID", "3"}, {"Name", "EUR"}, {"Value", "4"}},
                                             {{"ID", "4"}, {"Name", "ноль"}, {"Value", "0"}}});
-        WriteTable(catalog, "PriceGrp.DB", {{{"GroupID", "5"}, {"Name", "Скидка"}, {"Reduce_1", "-10"}}});
+        WriteTable(catalog, "PriceGrp.DB", {{{"GroupID", "5"}, {"Name", "Скидка"}, {"Reduce_1", "-10.00"}}});
         WriteTable(catalog, "Catalog.DB",
                    {{{"ID", "A1"}, {"Name", "Петля"}, {"Price", "100.00"}, {"Currency", "2"}, {"PriceGrp", "5"}},
                     {{"ID", "A2"}, {"Name", "Запор"}, {"Price", "12.3456"}, {"Currency", "1"}, {"PriceGrp", "0"}}});
