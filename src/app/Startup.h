@@ -101,9 +101,10 @@ public:
     virtual bool HasMainWindow() const = 0;
 };
 
-/// Steps whose objects arrive with the catalogue and report layers. Until they do, the data modules
-/// and the database connections do not exist and these steps do nothing; an empty function is a
-/// step that does nothing. The tests put failures here.
+/// Steps whose objects live in other layers. The desktop fills the catalogue steps from
+/// RunDataModules (app/DataModules.h); the report module and the report engine's export formats
+/// arrive with the reports and stay empty steps until then. An empty function is a step that does
+/// nothing; the tests put failures here.
 struct StartupHooks {
     std::function<void()> createReportModule;     ///< TDM_Report
     std::function<void()> createCatalogueModule;  ///< TDM

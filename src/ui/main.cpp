@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "app/DataModules.h"
 #include "app/Startup.h"
 #include "common/NumberFormat.h"
 #include "common/Prompter.h"
@@ -73,7 +74,11 @@ int main(int argc, char** argv) {
     ftf::ui::ConfigDialogRunner dialog;
     std::unique_ptr<ftf::StartupSequence> sequence;
     ftf::ui::DesktopShell shell([&sequence] { return sequence ? sequence->Settings() : nullptr; });
-    sequence = std::make_unique<ftf::StartupSequence>(shell, dialog, *registry, &ftf::NewSetupSession);
+    ftf::RunDataModules modules;
+    ftf::StartupHooks hooks;
+    modules.FillHooks(hooks);
+    sequence = std::make_unique<ftf::StartupSequence>(shell, dialog, *registry, &ftf::NewSetupSession,
+                                                      std::move(hooks));
 
     sequence->Initialise(args);
     int status = 0;
