@@ -1,6 +1,8 @@
 #include "render/QtCanvas.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPen>
 #include <cmath>
@@ -25,7 +27,19 @@ double RayAngle(double cx, double cy, TPoint p) {
 
 }  // namespace
 
-TQtTextMetrics::TQtTextMetrics(int dpi) : dpi_(dpi > 0 ? dpi : 96), device_(1, 1, QImage::Format_RGB32) {
+void EnsureGuiApplication() {
+    if (QCoreApplication::instance()) return;
+    // Nothing is shown from here: no display is needed and none is asked for.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "ftf";
+    static char* argv[] = {name, nullptr};
+    // Deliberately never destroyed: fonts and images may be in use until the process ends.
+    new QGuiApplication(argc, argv);
+}
+
+TQtTextMetrics::TQtTextMetrics(int dpi)
+    : dpi_(dpi > 0 ? dpi : 96), device_((EnsureGuiApplication(), 1), 1, QImage::Format_RGB32) {
     const int dpm = static_cast<int>(std::lround(dpi_ / 0.0254));
     device_.setDotsPerMeterX(dpm);
     device_.setDotsPerMeterY(dpm);

@@ -11,6 +11,11 @@ class QPaintDevice;
 
 namespace ftf {
 
+/// Makes sure a Qt application object exists, which fonts need. The desktop program has its
+/// own; the command line and the tests get one on Qt's offscreen platform, kept to the end of the
+/// process.
+void EnsureGuiApplication();
+
 /// Qt's font metrics at a resolution. Every canvas of one output measures with the resolution of
 /// its device, so a sketch lays out alike on screen, in PNG and in SVG at 96 dpi.
 class TQtTextMetrics : public ITextMetrics {

@@ -7,6 +7,8 @@
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cctype>
+#include <cmath>
+#include <string>
 
 #include "common/Error.h"
 #include "model/Sketch.h"
@@ -17,6 +19,8 @@ namespace ftf {
 namespace {
 
 constexpr int kDpi = 96;
+// A larger picture would only exhaust memory (4 bytes per pixel).
+constexpr int kMaxSide = 20000;
 
 void Paint(QPainter& painter, const TftfConstruction& position, int width, int height,
            const TSizeFlags& flags) {
@@ -47,7 +51,10 @@ std::string LowerExtension(const std::string& path) {
 
 void WriteSketchFile(const TftfConstruction& position, const std::string& path, int width,
                      int height, const TSizeFlags& flags) {
-    if (width <= 0 || height <= 0) throw FtfError("Неверный размер эскиза");
+    if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide)
+        throw FtfError("Размер эскиза должен быть от 1 до " + std::to_string(kMaxSide) +
+                       " точек по каждой стороне");
+    EnsureGuiApplication();
     const std::string ext = LowerExtension(path);
     const QString file = QString::fromStdString(path);
     if (ext == ".png") {
