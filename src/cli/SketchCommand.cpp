@@ -107,6 +107,8 @@ int Run(const std::vector<std::string>& args) {
     }
     if (orderFile.empty()) throw FtfError("не указан файл заказа; справка: ftf sketch --help");
     if (out.empty()) throw FtfError("не указан файл рисунка (-o ФАЙЛ.svg или -o ФАЙЛ.png)");
+    if (!ftf::IsSketchFileName(out))
+        throw FtfError("формат файла рисунка «" + out + "» неизвестен: ожидается .svg или .png");
     if (hasPos && hasPosNo) throw FtfError("--pos и --posno нельзя указывать вместе");
     int width = 0, height = 0;
     ParseSize(sizeText, width, height);

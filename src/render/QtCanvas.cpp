@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPen>
 #include <cmath>
+#include <cstdio>
 #include <numbers>
 
 namespace ftf {
@@ -34,8 +35,16 @@ void EnsureGuiApplication() {
     static int argc = 1;
     static char name[] = "ftf";
     static char* argv[] = {name, nullptr};
+    // Start-up notes of the platform (a missing runtime folder and the like) mean nothing to a
+    // picture written offscreen; they are kept off standard error.
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            if (type == QtCriticalMsg || type == QtFatalMsg)
+                std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+        });
     // Deliberately never destroyed: fonts and images may be in use until the process ends.
     new QGuiApplication(argc, argv);
+    qInstallMessageHandler(previous);
 }
 
 TQtTextMetrics::TQtTextMetrics(int dpi)

@@ -49,6 +49,11 @@ std::string LowerExtension(const std::string& path) {
 
 }  // namespace
 
+bool IsSketchFileName(const std::string& path) {
+    const std::string ext = LowerExtension(path);
+    return ext == ".svg" || ext == ".png";
+}
+
 void WriteSketchFile(const TftfConstruction& position, const std::string& path, int width,
                      int height, const TSizeFlags& flags) {
     if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide)
