@@ -9,6 +9,7 @@
 #include <QFontInfo>
 #include <QImage>
 #include <QPainter>
+#include <QSvgRenderer>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -191,6 +192,27 @@ TEST(SvgSketchTest, WrittenByQtWithTheDimensionTexts) {
     EXPECT_NE(svg.find("Generated with Qt"), std::string::npos);
     for (const char* text : {">600<", ">700<", ">1300<", ">1400<"})
         EXPECT_NE(svg.find(text), std::string::npos) << text;
+
+    // Rendered back, the outline lies where the layout puts it.
+    QSvgRenderer renderer(QString::fromStdString(file));
+    ASSERT_TRUE(renderer.isValid());
+    QImage image(800, 600, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        renderer.render(&painter);
+    }
+    TQtTextMetrics metrics(96);
+    TRecordingCanvas layout(metrics);
+    std::int32_t sx = 0, sy = 0, left = 0, top = 0;
+    DrawPosition(*pos, layout, {0, 0, 800, 600}, {0, 1, 2}, 1, sx, sy, left, top);
+    int outline = 0;
+    for (const auto& d : layout.Lines()) {
+        if (d.PenWidth != 3) continue;
+        ++outline;
+        EXPECT_TRUE(Dark(image.pixel((d.A.x + d.B.x) / 2, (d.A.y + d.B.y) / 2)));
+    }
+    EXPECT_EQ(outline, 8);
 }
 
 TEST(SketchFileTest, RefusesUnknownFormatsSizesAndUnwritablePaths) {
