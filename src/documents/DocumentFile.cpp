@@ -1,0 +1,48 @@
+#include "documents/DocumentFile.h"
+
+#include "common/Error.h"
+#include "common/Prompter.h"
+#include "settings/IniFile.h"
+
+namespace ftf {
+
+std::string FillMessage(std::string_view pattern, std::initializer_list<std::string_view> args) {
+    std::string out;
+    out.reserve(pattern.size() + 64);
+    auto next = args.begin();
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] == 's' &&
+            next != args.end()) {
+            out.append(*next++);
+            ++i;
+        } else {
+            out.push_back(pattern[i]);
+        }
+    }
+    return out;
+}
+
+void ReadDocumentFile(const std::string& file, TSpecStream& stream) {
+    std::string error;
+    if (!stream.LoadFromFile(file, error)) throw FtfError(error);
+    stream.Rewind();
+}
+
+void WriteDocumentFile(const std::string& file, const TSpecStream& stream) {
+    const auto& bytes = stream.Bytes();
+    WriteFileSafely(file, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+}
+
+StampDecision CheckStamp(std::string_view stamp, std::string_view current,
+                         std::string_view convertQuestion, std::string_view newerWarning) {
+    if (stamp == current) return StampDecision::Current;
+    if (VersionBefore(stamp, current)) {
+        return AskOkCancel(FillMessage(convertQuestion, {stamp, current}), QuestionKind::Reading)
+                   ? StampDecision::Converted
+                   : StampDecision::Stop;
+    }
+    ShowWarning(FillMessage(newerWarning, {current, stamp}));
+    return StampDecision::Stop;
+}
+
+}  // namespace ftf
