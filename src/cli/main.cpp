@@ -29,7 +29,7 @@ static void PrintHelp(std::FILE* out) {
     auto commands = ftf::cli::Commands();
     std::sort(commands.begin(), commands.end(),
               [](const auto& a, const auto& b) { return a.name < b.name; });
-    for (const auto& c : commands) std::fprintf(out, "  %-12s %s\n", c.name.c_str(), c.summary.c_str());
+    for (const auto& c : commands) std::fprintf(out, "  %-14s %s\n", c.name.c_str(), c.summary.c_str());
     std::fputs("\nftf КОМАНДА --help показывает параметры команды.\n", out);
 }
 
