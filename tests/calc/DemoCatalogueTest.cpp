@@ -53,21 +53,27 @@ std::string Trim(std::string s) {
 std::map<std::string, std::vector<std::string>> ExpectedLists() {
     std::ifstream in(std::string(FTF_SOURCE_DIR) + "/data/demo/CATALOGUE.md");
     std::map<std::string, std::vector<std::string>> out;
-    std::string line, current;
+    std::string line, title, current;
     while (std::getline(in, line)) {
         if (line.rfind("**", 0) == 0) {
-            current = line.substr(2, line.find(' ') - 2);
+            title = line.substr(2, line.find(' ') - 2);
             continue;
         }
-        if (current.empty() || line.rfind("| ", 0) != 0) {
-            if (line.empty() && !current.empty() && out.count(current)) current.clear();
+        if (line.rfind("| Article | Qty | Side | Length | Complect | Note |", 0) == 0) {
+            current = title;
+            out[current];
+            continue;
+        }
+        if (current.empty()) continue;
+        if (line.rfind("| ", 0) != 0) {
+            if (line.rfind("|---", 0) != 0) current.clear();
             continue;
         }
         std::vector<std::string> cells;
         std::stringstream ss(line.substr(1));
         std::string cell;
         while (std::getline(ss, cell, '|')) cells.push_back(Trim(cell));
-        if (cells.size() < 6 || cells[0] == "Article" || cells[0].rfind("---", 0) == 0) continue;
+        while (cells.size() < 6) cells.push_back("");
         const float length = cells[3].empty() ? 0 : std::stof(cells[3]);
         out[current].push_back(Line(cells[0], std::stoi(cells[1]), std::stoi(cells[2]), length, cells[4], cells[5]));
     }
@@ -147,6 +153,7 @@ protected:
 
     void ExpectList(const std::string& name, const TftfFlugel& sash) {
         ASSERT_TRUE(expected_->count(name)) << name;
+        ASSERT_FALSE(expected_->at(name).empty()) << name;
         EXPECT_EQ(Sorted(ItemsOf(sash)), Sorted(expected_->at(name))) << name;
     }
 
@@ -192,6 +199,8 @@ TEST_F(DemoCatalogue, WorkedExampleWindow) {
     c.sash1 = Window("PO-L");
     auto pos = Run(c);
     ExpectList("Window", *pos->Sash1);
+    EXPECT_EQ(expected_->size(), 14u);  // the worked example, B to L, two sashes for F and G
+    EXPECT_EQ(expected_->at("Window").size(), 29u);
     EXPECT_EQ(pos->Sash1->Sides[2]->HandleHeight, 700);
     for (const auto& t : dm_->DataSets()) EXPECT_FALSE(t->Filtered()) << t->Name();
 }

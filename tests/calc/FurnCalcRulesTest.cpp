@@ -139,22 +139,22 @@ TEST_F(Rules, FilterTextClauseByClause) {
     TElementFlags none;
     r.Condition = 0;
     EXPECT_EQ(BuildArticleFilter(none, r, &fallback), "ID='E-ALL' ");
-    EXPECT_EQ(fallback, "ID='E-ALL' Color = '' ");
+    EXPECT_EQ(fallback, "ID='E-ALL' and Color = '' ");
 
     struct C {
         int condition;
         const char* text;
     } sizes[] = {
-        {1, "FFBMin <= 612 and FFBMax >= 612 ID='E' "},
-        {2, "FFHMin <= 1400 and FFHMax >= 1400 ID='E' "},
-        {3, "FFBMin <= 612 and FFBMax >= 612 and FFHMin <= 1400 and FFHMax >= 1400 ID='E' "},
-        {4, "FFL1Min <= 1001 and FFL1Max >= 1001 ID='E' "},
-        {5, "FFL2Min <= 300 and FFL2Max >= 300 ID='E' "},
-        {6, "FFL1Min <= 1001 and FFL1Max >= 1001 and FFL2Min <= 300 and FFL2Max >= 300 ID='E' "},
-        {7, "FFAMin <= 44.56 and FFAMax >= 44.56 ID='E' "},
-        {8, "FFR1Min <= 500 and FFR1Max >= 500 ID='E' "},
-        {9, "FFR2Min <= 800 and FFR2Max >= 800 ID='E' "},
-        {10, "FFR1Min <= 500 and FFR1Max >= 500 and FFR2Min <= 800 and FFR2Max >= 800 ID='E' "},
+        {1, "FFBMin <= 612 and FFBMax >= 612 and ID='E' "},
+        {2, "FFHMin <= 1400 and FFHMax >= 1400 and ID='E' "},
+        {3, "FFBMin <= 612 and FFBMax >= 612 and FFHMin <= 1400 and FFHMax >= 1400 and ID='E' "},
+        {4, "FFL1Min <= 1001 and FFL1Max >= 1001 and ID='E' "},
+        {5, "FFL2Min <= 300 and FFL2Max >= 300 and ID='E' "},
+        {6, "FFL1Min <= 1001 and FFL1Max >= 1001 and FFL2Min <= 300 and FFL2Max >= 300 and ID='E' "},
+        {7, "FFAMin <= 44.56 and FFAMax >= 44.56 and ID='E' "},
+        {8, "FFR1Min <= 500 and FFR1Max >= 500 and ID='E' "},
+        {9, "FFR2Min <= 800 and FFR2Max >= 800 and ID='E' "},
+        {10, "FFR1Min <= 500 and FFR1Max >= 500 and FFR2Min <= 800 and FFR2Max >= 800 and ID='E' "},
         {11, "ID='E' "},
     };
     TArticleRequest s = Request("E");
