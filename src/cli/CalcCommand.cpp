@@ -146,7 +146,6 @@ std::string Shortest(T v, int maxDigits) {
     return buf;
 }
 std::string F32(float v) { return Shortest(v, 9); }
-std::string F64(double v) { return Shortest(v, 17); }
 std::string Str(const std::string& s) { return json(s).dump(-1, ' ', false, json::error_handler_t::replace); }
 
 void WriteJson(const TftfConstruction& pos, std::ostream& out) {
