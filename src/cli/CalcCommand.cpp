@@ -151,7 +151,7 @@ std::string Str(const std::string& s) { return json(s).dump(-1, ' ', false, json
 void WriteJson(const TftfConstruction& pos, std::ostream& out) {
     out << "{\"Price\": " << pos.Price.ToFixed4() << ", \"sashes\": [";
     const TftfFlugel* sashes[] = {pos.Sash1.get(), pos.Sash2.get()};
-    const int count = pos.Arrangement == 2 ? 1 : 2;
+    const int count = 2;  // a single sash position lists its second sash empty
     for (int n = 0; n < count; ++n) {
         const TftfFlugel& s = *sashes[n];
         std::int32_t w = 0, h = 0;
@@ -198,7 +198,7 @@ std::string Flat(const std::string& text) {
 
 void WriteText(const TftfConstruction& pos, bool debug, std::ostream& out) {
     const TftfFlugel* sashes[] = {pos.Sash1.get(), pos.Sash2.get()};
-    const int count = pos.Arrangement == 2 ? 1 : 2;
+    const int count = 2;  // a single sash position lists its second sash empty
     for (int n = 0; n < count; ++n) {
         const TftfFlugel& s = *sashes[n];
         std::int32_t w = 0, h = 0;

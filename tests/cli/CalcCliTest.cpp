@@ -89,7 +89,12 @@ TEST_F(CalcCli, WorkedExampleAsJson) {
     // Money keeps its four decimals in the text of the result.
     EXPECT_NE(r.out.find("\"MatPrice\": 1409.5800"), std::string::npos) << r.out;
     const nlohmann::json j = nlohmann::json::parse(r.out);
-    ASSERT_EQ(j["sashes"].size(), 1u);
+    ASSERT_EQ(j["sashes"].size(), 2u);
+    // The second sash of a single-sash position has no contour: listed with empty lists.
+    EXPECT_EQ(j["sashes"][1]["rebate"], nlohmann::json::parse("[0, 0]"));
+    EXPECT_TRUE(j["sashes"][1]["sides"].empty());
+    EXPECT_TRUE(j["sashes"][1]["items"].empty());
+    EXPECT_TRUE(j["sashes"][1]["materials"].empty());
     const auto& s = j["sashes"][0];
     EXPECT_EQ(s["rebate"], nlohmann::json::parse("[1000, 1400]"));
     EXPECT_EQ(s["items"].size(), 29u);
