@@ -1,6 +1,9 @@
 #include "calc/FurnCalc.h"
 
 #include <algorithm>
+#include <array>
+#include <memory>
+#include <unordered_map>
 #include <cmath>
 #include <cstdio>
 
@@ -43,8 +46,6 @@ FilterOptions ExactCodes() {
     return o;
 }
 
-std::string Field(Table& t, const char* name) { return t.AsText(name); }
-std::int64_t IntOf(Table& t, const char* name) { return t.AsInt(name); }
 
 const char kSetPrefix[] = "В БД наборов фурнитуры в комплекте [";
 
@@ -140,29 +141,80 @@ bool IsDebug() {
     return setup && setup->DebugMode;
 }
 
+// Field positions of a catalogue dataset, resolved by name once per table: the calculation reads
+// thousands of fields per run, and the catalogue's layouts do not change while it runs.
+template <std::size_t N>
+class FieldSet {
+public:
+    explicit FieldSet(const std::array<const char*, N>& names) : names_(names) {}
+    const std::array<int, N>& Of(const Table& t) {
+        if (data_ != &t.Data()) {
+            for (std::size_t i = 0; i < N; ++i) {
+                index_[i] = t.FieldIndex(names_[i]);
+                if (index_[i] < 0)
+                    throw FtfError(std::string("Поле [") + names_[i] + "] не найдено в таблице [" + t.Name() + "]");
+            }
+            data_ = &t.Data();
+        }
+        return index_;
+    }
+
+private:
+    std::array<const char*, N> names_;
+    std::array<int, N> index_{};
+    const TableData* data_ = nullptr;
+};
+
 }  // namespace
 
 // --- property match ------------------------------------------------------------------------------
 
-bool CheckProps(TDM& dm, std::int32_t propKey, const std::vector<std::string>& chosen, int part) {
+namespace {
+
+// The value IDs of every property key, read from FrnProp once per state of its rows: the rule
+// rows of one run ask for the same few keys hundreds of times.
+struct PropKeyIds {
+    std::weak_ptr<TableData> data;
+    std::uint64_t version = 0;
+    std::string filters;  // the dataset's filters when it was read
+    std::unordered_map<std::int64_t, std::vector<std::int64_t>> ids;
+};
+
+const std::vector<std::int64_t>* IdsOfKey(TDM& dm, std::int32_t propKey) {
+    static PropKeyIds cache;
     Table& t = dm.T_FrnProp();
-    // The dataset is in PropKey;ID order: the key's rows lie together from the first one.
-    if (!t.FindPrimaryKey({Value(propKey)})) return true;
-    const std::string digit = std::to_string(part);
+    std::string filters = t.FixedFilter() + "\n" + (t.Filtered() ? t.Filter() : std::string());
+    if (cache.data.lock() != t.DataPtr() || cache.version != t.Data().Version() || cache.filters != filters) {
+        static FieldSet<2> fields({"PropKey", "ID"});
+        const auto& f = fields.Of(t);
+        cache.ids.clear();
+        for (t.First(); !t.Eof(); t.Next()) cache.ids[t.IntAt(f[0])].push_back(t.IntAt(f[1]));
+        cache.data = t.DataPtr();
+        cache.version = t.Data().Version();
+        cache.filters = std::move(filters);
+    }
+    auto it = cache.ids.find(propKey);
+    return it == cache.ids.end() ? nullptr : &it->second;
+}
+
+}  // namespace
+
+bool CheckProps(TDM& dm, std::int32_t propKey, const std::vector<std::string>& chosen, int part) {
+    const std::vector<std::int64_t>* ids = IdsOfKey(dm, propKey);
+    if (!ids) return true;
+    const char digit = static_cast<char>('0' + part);
     for (const std::string& entry : chosen) {
-        if (entry.empty() || entry.compare(0, 1, digit) != 0) continue;
+        if (part < 0 || part > 9 || entry.empty() || entry[0] != digit) continue;
         // The digit and the character after it; the rest is the value ID.
-        const std::string rest = entry.size() > 2 ? entry.substr(2) : std::string();
+        const std::string_view rest = entry.size() > 2 ? std::string_view(entry).substr(2) : std::string_view();
         double parsed = 0;
         if (!ParseDecimal(rest, parsed) || parsed != std::floor(parsed)) continue;
         const auto v = static_cast<std::int64_t>(parsed);
-        if (t.FindPrimaryKey({Value(propKey), Value(static_cast<long long>(v))})) continue;
+        if (std::find(ids->begin(), ids->end(), v) != ids->end()) continue;
+        // The key allows other values of this property (the same ten) but not the chosen one.
         const std::int64_t d = (v / 10) * 10;
-        if (!t.FindPrimaryKey({Value(propKey)})) return true;
-        for (; !t.Eof() && t.AsInt("PropKey") == propKey; t.Next()) {
-            const std::int64_t id = t.AsInt("ID");
+        for (std::int64_t id : *ids)
             if (id >= d && id < d + 10) return false;
-        }
     }
     return true;
 }
@@ -265,19 +317,23 @@ TArticleResult SelectArticle(TDM& dm, const TArticleRequest& r) {
 
     Table& item = dm.T_FrnItem();
     if (!item.FindPrimaryKey({Value(r.ElementId)})) throw FtfError(NoElementMessage(r.ElementId));
-    const std::string elementName = item.AsText("Name");
+    static FieldSet<12> itemFields({"Name", "HasFalzLuft", "HasFalzSize", "HasFalzPos", "CheckWeight", "HasDornMass",
+                                    "CheckThickness", "CheckProfWidth", "HasProfSys", "CheckStulpType", "CheckDirect",
+                                    "HasColor"});
+    const auto& fi = itemFields.Of(item);
+    const std::string elementName = item.TextAt(fi[0]);
     TElementFlags f;
-    f.HasFalzLuft = item.AsInt("HasFalzLuft") == 1;
-    f.HasFalzSize = item.AsInt("HasFalzSize") == 1;
-    f.HasFalzPos = item.AsInt("HasFalzPos") == 1;
-    f.CheckWeight = item.AsInt("CheckWeight") == 1;
-    f.HasDornMass = item.AsInt("HasDornMass") == 1;
-    f.CheckThickness = item.AsInt("CheckThickness") == 1;
-    f.CheckProfWidth = item.AsInt("CheckProfWidth") == 1;
-    f.HasProfSys = item.AsInt("HasProfSys") == 1;
-    f.CheckStulpType = item.AsInt("CheckStulpType") == 1;
-    f.CheckDirect = item.AsInt("CheckDirect") == 1;
-    f.HasColor = item.AsInt("HasColor") == 1;
+    f.HasFalzLuft = item.IntAt(fi[1]) == 1;
+    f.HasFalzSize = item.IntAt(fi[2]) == 1;
+    f.HasFalzPos = item.IntAt(fi[3]) == 1;
+    f.CheckWeight = item.IntAt(fi[4]) == 1;
+    f.HasDornMass = item.IntAt(fi[5]) == 1;
+    f.CheckThickness = item.IntAt(fi[6]) == 1;
+    f.CheckProfWidth = item.IntAt(fi[7]) == 1;
+    f.HasProfSys = item.IntAt(fi[8]) == 1;
+    f.CheckStulpType = item.IntAt(fi[9]) == 1;
+    f.CheckDirect = item.IntAt(fi[10]) == 1;
+    f.HasColor = item.IntAt(fi[11]) == 1;
 
     if (f.HasProfSys && r.StrikeSystem.empty())
         throw FtfError("Для комплекта фурнитуры [" + r.CallerName + "]\r\nне указана система ответных планок!");
@@ -356,28 +412,44 @@ struct SetRow {
     double FFAMin, FFAMax;
 };
 
+#define FTF_SET_TEXTS(X) X(Item) X(UseIfArt) X(ScaleScheme) X(LenFormula) X(Note) X(AlertIfNoArt)
+#define FTF_SET_INTS(X)                                                                                   \
+    X(PropKey) X(ItemSideNo) X(FFBMin) X(FFBMax) X(FFHMin) X(FFHMax) X(FFL1No) X(FFL1Min) X(FFL1Max)      \
+    X(FFL2No) X(FFL2Min) X(FFL2Max) X(FFR1No) X(FFR1Min) X(FFR1Max) X(FFR1Type) X(FFR2No) X(FFR2Min)      \
+    X(FFR2Max) X(FFR2Type) X(FFANo) X(FFL21No) X(FFL21Min) X(FFL21Max) X(FFL22No) X(FFL22Min) X(FFL22Max) \
+    X(StulpType) X(Condition) X(Side1No) X(Side2No) X(AngleNo) X(ColorCondition) X(Number)              \
+    X(ScaleCondition) X(ScaleStart) X(ScaleStep) X(ScaleNum) X(Required) X(DefineHandleHeight)          \
+    X(HandleSideNo) X(UseLen) X(MinLen)
+#define FTF_SET_REALS(X) X(FFAMin) X(FFAMax)
+#define FTF_NAME(n) #n,
+#define FTF_ENUM(n) k##n,
+
+enum SetField { FTF_SET_TEXTS(FTF_ENUM) FTF_SET_INTS(FTF_ENUM) FTF_SET_REALS(FTF_ENUM) kSetFieldCount };
+
 SetRow ReadSetRow(Table& t) {
+    static FieldSet<kSetFieldCount> fields(
+        std::array<const char*, kSetFieldCount>{FTF_SET_TEXTS(FTF_NAME) FTF_SET_INTS(FTF_NAME) FTF_SET_REALS(FTF_NAME)});
+    const auto& f = fields.Of(t);
     SetRow r;
-    r.Item = Field(t, "Item");
-    r.UseIfArt = Field(t, "UseIfArt");
-    r.ScaleScheme = Field(t, "ScaleScheme");
-    r.LenFormula = Field(t, "LenFormula");
-    r.Note = Field(t, "Note");
-    r.Alert = Field(t, "AlertIfNoArt");
-#define FTF_INT(name) r.name = IntOf(t, #name)
-    FTF_INT(PropKey); FTF_INT(ItemSideNo); FTF_INT(FFBMin); FTF_INT(FFBMax); FTF_INT(FFHMin); FTF_INT(FFHMax);
-    FTF_INT(FFL1No); FTF_INT(FFL1Min); FTF_INT(FFL1Max); FTF_INT(FFL2No); FTF_INT(FFL2Min); FTF_INT(FFL2Max);
-    FTF_INT(FFR1No); FTF_INT(FFR1Min); FTF_INT(FFR1Max); FTF_INT(FFR1Type); FTF_INT(FFR2No); FTF_INT(FFR2Min);
-    FTF_INT(FFR2Max); FTF_INT(FFR2Type); FTF_INT(FFANo); FTF_INT(FFL21No); FTF_INT(FFL21Min); FTF_INT(FFL21Max);
-    FTF_INT(FFL22No); FTF_INT(FFL22Min); FTF_INT(FFL22Max); FTF_INT(StulpType); FTF_INT(Condition);
-    FTF_INT(Side1No); FTF_INT(Side2No); FTF_INT(AngleNo); FTF_INT(ColorCondition); FTF_INT(Number);
-    FTF_INT(ScaleCondition); FTF_INT(ScaleStart); FTF_INT(ScaleStep); FTF_INT(ScaleNum); FTF_INT(Required);
-    FTF_INT(DefineHandleHeight); FTF_INT(HandleSideNo); FTF_INT(UseLen); FTF_INT(MinLen);
-#undef FTF_INT
-    r.FFAMin = t.AsReal("FFAMin");
-    r.FFAMax = t.AsReal("FFAMax");
+    r.Item = t.TextAt(f[kItem]);
+    r.UseIfArt = t.TextAt(f[kUseIfArt]);
+    r.ScaleScheme = t.TextAt(f[kScaleScheme]);
+    r.LenFormula = t.TextAt(f[kLenFormula]);
+    r.Note = t.TextAt(f[kNote]);
+    r.Alert = t.TextAt(f[kAlertIfNoArt]);
+#define FTF_READ_INT(n) r.n = t.IntAt(f[k##n]);
+    FTF_SET_INTS(FTF_READ_INT)
+#undef FTF_READ_INT
+    r.FFAMin = t.RealAt(f[kFFAMin]);
+    r.FFAMax = t.RealAt(f[kFFAMax]);
     return r;
 }
+
+#undef FTF_SET_TEXTS
+#undef FTF_SET_INTS
+#undef FTF_SET_REALS
+#undef FTF_NAME
+#undef FTF_ENUM
 
 bool AdjacentHolds(const TftfFlugel& adjacent, const std::string& article) {
     return adjacent.FurnComp && adjacent.FurnComp->FindItemById(article) >= 0;
@@ -406,8 +478,10 @@ void ExpandComplect(TDM& dm, const TExpandInputs& in) {
         std::string elementName;
         bool isVirtual = false;
         if (!r.Item.empty() && items.FindPrimaryKey({Value(r.Item)})) {
-            elementName = items.AsText("Name");
-            isVirtual = items.AsInt("Virtual") == 1;
+            static FieldSet<2> itemFields({"Name", "Virtual"});
+            const auto& fi = itemFields.Of(items);
+            elementName = items.TextAt(fi[0]);
+            isVirtual = items.IntAt(fi[1]) == 1;
         }
         if (r.Item.empty())
             throw FtfError("В БД наборов фурнитуры в комплекте\r\n[" + complectName +
@@ -684,10 +758,12 @@ void StrikePlatePass(RunContext& c) {
         const ItemView v = ViewOf(*c.set.Items[i]);
         if (!t.Locate("CatalogID", Value(v.Article))) continue;
         FilterScope scope(t, PassFilter(v, c.stulpType), ExactCodes());
+        static FieldSet<3> fields({"Item", "Number", "PropKey"});
+        const auto& f = fields.Of(t);
         for (; !t.Eof(); t.Next()) {
-            const std::string element = t.AsText("Item");
-            const std::int64_t number = t.AsInt("Number");
-            if (!CheckProps(c.dm, static_cast<std::int32_t>(t.AsInt("PropKey")), c.set.Properties, 0)) continue;
+            const std::string element = t.TextAt(f[0]);
+            const std::int64_t number = t.IntAt(f[1]);
+            if (!CheckProps(c.dm, static_cast<std::int32_t>(t.IntAt(f[2])), c.set.Properties, 0)) continue;
             Table& items = c.dm.T_FrnItem();
             if (items.FindPrimaryKey({Value(element)})) {
                 const std::int64_t g = items.AsInt("CommonGrp");
@@ -740,11 +816,13 @@ void AdditionalPass(RunContext& c) {
         const ItemView v = ViewOf(*c.set.Items[i]);
         if (!t.Locate("CatalogID", Value(v.Article))) continue;
         FilterScope scope(t, PassFilter(v, c.stulpType), ExactCodes());
+        static FieldSet<3> fields({"AccessoryID", "Number", "PropKey"});
+        const auto& f = fields.Of(t);
         for (; !t.Eof(); t.Next()) {
-            if (!CheckProps(c.dm, static_cast<std::int32_t>(t.AsInt("PropKey")), c.set.Properties, 0)) continue;
-            const std::string accessory = t.AsText("AccessoryID");
+            if (!CheckProps(c.dm, static_cast<std::int32_t>(t.IntAt(f[2])), c.set.Properties, 0)) continue;
+            const std::string accessory = t.TextAt(f[0]);
             c.set.AddItem(accessory, v.Complect, v.History + " -> Артикул:" + accessory, c.debug, 0, v.Note,
-                          static_cast<std::int32_t>(t.AsInt("Number") * v.Count), v.Side);
+                          static_cast<std::int32_t>(t.IntAt(f[1]) * v.Count), v.Side);
         }
     }
 }
