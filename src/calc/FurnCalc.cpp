@@ -4,6 +4,7 @@
 #include <array>
 #include <memory>
 #include <unordered_map>
+#include <unordered_set>
 #include <cmath>
 #include <cstdio>
 
@@ -165,6 +166,85 @@ private:
     const TableData* data_ = nullptr;
 };
 
+// The state of a dataset's rows and filters; a cache built from it is good while it holds.
+struct ViewStamp {
+    std::weak_ptr<TableData> data;
+    std::uint64_t version = 0;
+    std::string filters;
+
+    // True (and the stamp taken anew) when the dataset no longer matches the stamp.
+    bool Renew(const Table& t) {
+        std::string now = t.FixedFilter() + "\n" + (t.Filtered() ? t.Filter() : std::string());
+        if (data.lock() == t.DataPtr() && version == t.Data().Version() && filters == now) return false;
+        data = t.DataPtr();
+        version = t.Data().Version();
+        filters = std::move(now);
+        return true;
+    }
+};
+
+// Whether any row of the dataset has a text value in a field: the "has a row for ..." checks that
+// precede each filter, asked for every element and every item of a run.
+class KeyPresence {
+public:
+    explicit KeyPresence(const char* field) : field_({field}) {}
+    bool Has(Table& t, const std::string& key) {
+        if (stamp_.Renew(t)) {
+            keys_.clear();
+            const int f = field_.Of(t)[0];
+            for (t.First(); !t.Eof(); t.Next()) keys_.insert(t.TextAt(f));
+        }
+        return keys_.count(key) != 0;
+    }
+
+private:
+    FieldSet<1> field_;
+    ViewStamp stamp_;
+    std::unordered_set<std::string> keys_;
+};
+
+// What the calculation reads of an element (FrnItem), by its ID.
+struct ElementInfo {
+    std::string Name;
+    TElementFlags Flags;
+    bool Virtual = false;
+    std::int64_t CommonGrp = 0;
+};
+
+const ElementInfo* FindElement(TDM& dm, const std::string& id) {
+    static ViewStamp stamp;
+    static std::unordered_map<std::string, ElementInfo> elements;
+    Table& t = dm.T_FrnItem();
+    if (stamp.Renew(t)) {
+        static FieldSet<15> fields({"ID", "Name", "HasFalzLuft", "HasFalzSize", "HasFalzPos", "CheckWeight",
+                                    "HasDornMass", "CheckThickness", "CheckProfWidth", "HasProfSys", "CheckStulpType",
+                                    "CheckDirect", "HasColor", "Virtual", "CommonGrp"});
+        const auto& f = fields.Of(t);
+        elements.clear();
+        for (t.First(); !t.Eof(); t.Next()) {
+            ElementInfo e;
+            e.Name = t.TextAt(f[1]);
+            TElementFlags& g = e.Flags;
+            g.HasFalzLuft = t.IntAt(f[2]) == 1;
+            g.HasFalzSize = t.IntAt(f[3]) == 1;
+            g.HasFalzPos = t.IntAt(f[4]) == 1;
+            g.CheckWeight = t.IntAt(f[5]) == 1;
+            g.HasDornMass = t.IntAt(f[6]) == 1;
+            g.CheckThickness = t.IntAt(f[7]) == 1;
+            g.CheckProfWidth = t.IntAt(f[8]) == 1;
+            g.HasProfSys = t.IntAt(f[9]) == 1;
+            g.CheckStulpType = t.IntAt(f[10]) == 1;
+            g.CheckDirect = t.IntAt(f[11]) == 1;
+            g.HasColor = t.IntAt(f[12]) == 1;
+            e.Virtual = t.IntAt(f[13]) == 1;
+            e.CommonGrp = t.IntAt(f[14]);
+            elements.emplace(t.TextAt(f[0]), std::move(e));  // the first row of an ID wins, as a locate finds it
+        }
+    }
+    auto it = elements.find(id);
+    return it == elements.end() ? nullptr : &it->second;
+}
+
 }  // namespace
 
 // --- property match ------------------------------------------------------------------------------
@@ -174,24 +254,18 @@ namespace {
 // The value IDs of every property key, read from FrnProp once per state of its rows: the rule
 // rows of one run ask for the same few keys hundreds of times.
 struct PropKeyIds {
-    std::weak_ptr<TableData> data;
-    std::uint64_t version = 0;
-    std::string filters;  // the dataset's filters when it was read
+    ViewStamp stamp;
     std::unordered_map<std::int64_t, std::vector<std::int64_t>> ids;
 };
 
 const std::vector<std::int64_t>* IdsOfKey(TDM& dm, std::int32_t propKey) {
     static PropKeyIds cache;
     Table& t = dm.T_FrnProp();
-    std::string filters = t.FixedFilter() + "\n" + (t.Filtered() ? t.Filter() : std::string());
-    if (cache.data.lock() != t.DataPtr() || cache.version != t.Data().Version() || cache.filters != filters) {
+    if (cache.stamp.Renew(t)) {
         static FieldSet<2> fields({"PropKey", "ID"});
         const auto& f = fields.Of(t);
         cache.ids.clear();
         for (t.First(); !t.Eof(); t.Next()) cache.ids[t.IntAt(f[0])].push_back(t.IntAt(f[1]));
-        cache.data = t.DataPtr();
-        cache.version = t.Data().Version();
-        cache.filters = std::move(filters);
     }
     auto it = cache.ids.find(propKey);
     return it == cache.ids.end() ? nullptr : &it->second;
@@ -313,27 +387,13 @@ std::string BuildArticleFilter(const TElementFlags& f, const TArticleRequest& r,
 TArticleResult SelectArticle(TDM& dm, const TArticleRequest& r) {
     TArticleResult result;
     Table& art = dm.T_FrnArt();
-    if (!art.Locate("ID", Value(r.ElementId))) return result;
+    static KeyPresence hasRules("ID");
+    if (!hasRules.Has(art, r.ElementId)) return result;
 
-    Table& item = dm.T_FrnItem();
-    if (!item.FindPrimaryKey({Value(r.ElementId)})) throw FtfError(NoElementMessage(r.ElementId));
-    static FieldSet<12> itemFields({"Name", "HasFalzLuft", "HasFalzSize", "HasFalzPos", "CheckWeight", "HasDornMass",
-                                    "CheckThickness", "CheckProfWidth", "HasProfSys", "CheckStulpType", "CheckDirect",
-                                    "HasColor"});
-    const auto& fi = itemFields.Of(item);
-    const std::string elementName = item.TextAt(fi[0]);
-    TElementFlags f;
-    f.HasFalzLuft = item.IntAt(fi[1]) == 1;
-    f.HasFalzSize = item.IntAt(fi[2]) == 1;
-    f.HasFalzPos = item.IntAt(fi[3]) == 1;
-    f.CheckWeight = item.IntAt(fi[4]) == 1;
-    f.HasDornMass = item.IntAt(fi[5]) == 1;
-    f.CheckThickness = item.IntAt(fi[6]) == 1;
-    f.CheckProfWidth = item.IntAt(fi[7]) == 1;
-    f.HasProfSys = item.IntAt(fi[8]) == 1;
-    f.CheckStulpType = item.IntAt(fi[9]) == 1;
-    f.CheckDirect = item.IntAt(fi[10]) == 1;
-    f.HasColor = item.IntAt(fi[11]) == 1;
+    const ElementInfo* element = FindElement(dm, r.ElementId);
+    if (!element) throw FtfError(NoElementMessage(r.ElementId));
+    const std::string& elementName = element->Name;
+    const TElementFlags& f = element->Flags;
 
     if (f.HasProfSys && r.StrikeSystem.empty())
         throw FtfError("Для комплекта фурнитуры [" + r.CallerName + "]\r\nне указана система ответных планок!");
@@ -471,17 +531,14 @@ void ExpandComplect(TDM& dm, const TExpandInputs& in) {
         throw FtfError("Не допускается установка комплекта [" + in.ComplectId + "] на T-образную створку!");
 
     Table& rows = dm.T_FrnSet();
-    Table& items = dm.T_FrnItem();
     FilterScope scope(rows, "ID = '" + Lit(in.ComplectId) + "'", ExactCodes());
     for (; !rows.Eof(); rows.Next()) {
         const SetRow r = ReadSetRow(rows);
         std::string elementName;
         bool isVirtual = false;
-        if (!r.Item.empty() && items.FindPrimaryKey({Value(r.Item)})) {
-            static FieldSet<2> itemFields({"Name", "Virtual"});
-            const auto& fi = itemFields.Of(items);
-            elementName = items.TextAt(fi[0]);
-            isVirtual = items.IntAt(fi[1]) == 1;
+        if (const ElementInfo* e = r.Item.empty() ? nullptr : FindElement(dm, r.Item)) {
+            elementName = e->Name;
+            isVirtual = e->Virtual;
         }
         if (r.Item.empty())
             throw FtfError("В БД наборов фурнитуры в комплекте\r\n[" + complectName +
@@ -651,10 +708,11 @@ void ExpandComplect(TDM& dm, const TExpandInputs& in) {
 void ExpandCompositeElement(TDM& dm, const TExpandInputs& in, const std::string& elementId,
                             std::int32_t quantity, std::int32_t sideNo) {
     Table& subs = dm.T_FrnItoI();
-    if (!subs.Locate("ID", Value(elementId))) return;
-    Table& items = dm.T_FrnItem();
-    if (!items.FindPrimaryKey({Value(elementId)})) throw FtfError(NoElementMessage(elementId));
-    const std::string compositeName = items.AsText("Name");
+    static KeyPresence composite("ID");
+    if (!composite.Has(subs, elementId)) return;
+    const ElementInfo* element = FindElement(dm, elementId);
+    if (!element) throw FtfError(NoElementMessage(elementId));
+    const std::string compositeName = element->Name;
     TftfFurnComp& set = *in.Sash->FurnComp;
 
     FilterScope scope(subs, "ID = '" + Lit(elementId) + "'", ExactCodes());
@@ -756,7 +814,8 @@ void StrikePlatePass(RunContext& c) {
     }
     for (std::size_t i = 0; i < n; ++i) {
         const ItemView v = ViewOf(*c.set.Items[i]);
-        if (!t.Locate("CatalogID", Value(v.Article))) continue;
+        static KeyPresence hasPlates("CatalogID");
+        if (!hasPlates.Has(t, v.Article)) continue;
         FilterScope scope(t, PassFilter(v, c.stulpType), ExactCodes());
         static FieldSet<3> fields({"Item", "Number", "PropKey"});
         const auto& f = fields.Of(t);
@@ -764,9 +823,8 @@ void StrikePlatePass(RunContext& c) {
             const std::string element = t.TextAt(f[0]);
             const std::int64_t number = t.IntAt(f[1]);
             if (!CheckProps(c.dm, static_cast<std::int32_t>(t.IntAt(f[2])), c.set.Properties, 0)) continue;
-            Table& items = c.dm.T_FrnItem();
-            if (items.FindPrimaryKey({Value(element)})) {
-                const std::int64_t g = items.AsInt("CommonGrp");
+            if (const ElementInfo* e = FindElement(c.dm, element)) {
+                const std::int64_t g = e->CommonGrp;
                 if (g != 0 && systemIsNumber) {
                     if (g % 100 != 0) {
                         if (g != system) continue;
@@ -796,7 +854,8 @@ void CoverPass(RunContext& c) {
     const std::size_t n = c.set.Items.size();
     for (std::size_t i = 0; i < n; ++i) {
         const ItemView v = ViewOf(*c.set.Items[i]);
-        if (!t.Locate("CatalogID", Value(v.Article))) continue;
+        static KeyPresence hasCovers("CatalogID");
+        if (!hasCovers.Has(t, v.Article)) continue;
         const std::string tail = " and (ItemSideNo=" + Num(v.Side) + " or ItemSideNo=0)";
         FilterScope scope(t, "CatalogID = '" + Lit(v.Article) + "' and Color='" + Lit(c.set.FurnColor) + "'" + tail,
                           ExactCodes());
@@ -814,7 +873,8 @@ void AdditionalPass(RunContext& c) {
     const std::size_t n = c.set.Items.size();
     for (std::size_t i = 0; i < n; ++i) {
         const ItemView v = ViewOf(*c.set.Items[i]);
-        if (!t.Locate("CatalogID", Value(v.Article))) continue;
+        static KeyPresence hasAdditions("CatalogID");
+        if (!hasAdditions.Has(t, v.Article)) continue;
         FilterScope scope(t, PassFilter(v, c.stulpType), ExactCodes());
         static FieldSet<3> fields({"AccessoryID", "Number", "PropKey"});
         const auto& f = fields.Of(t);
