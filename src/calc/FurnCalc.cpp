@@ -37,8 +37,25 @@ std::string Lit(std::string_view s) {
 
 std::string Num(long long v) { return std::to_string(v); }
 
-// "%.Nf" with "." as filter expressions need, whatever the process formats are.
-std::string Dot(long double v, int decimals) { return FormatFixed(v, decimals, "."); }
+// "%.Nf" with "." as filter expressions need, whatever the process formats are. The same few
+// values (backset, thickness, profile width) are formatted for every element of a run, so the
+// last texts are kept.
+std::string Dot(long double v, int decimals) {
+    struct Memo {
+        long double value;
+        int decimals;
+        std::string text;
+    };
+    static Memo memo[8];
+    static unsigned next = 0;
+    for (const Memo& m : memo)
+        if (!m.text.empty() && m.value == v && m.decimals == decimals) return m.text;
+    Memo& m = memo[next++ % 8];
+    m.value = v;
+    m.decimals = decimals;
+    m.text = FormatFixed(v, decimals, ".");
+    return m.text;
+}
 
 // Filters on codes compare them exactly: a trailing "*" in a code is no wildcard.
 FilterOptions ExactCodes() {
