@@ -392,3 +392,41 @@ TEST_F(DemoCatalogue, CasesThatStopTheCalculation) {
         EXPECT_EQ(Failure(c), s.message) << s.what;
     }
 }
+
+TEST_F(DemoCatalogue, MoreCasesThatStopTheCalculation) {
+    auto door = [] {
+        Case c;
+        c.figure = TFigure{900, 2200, 0, 0, 0, 0, 0};
+        c.dorn = 204;
+        c.sash1 = Window("DV-L", "HD-3", "RD-NAZH");
+        c.sash1.Lock = "ZM-35";
+        c.sash1.Cylinder = "CY-KK";
+        return c;
+    };
+    Case bronze = door();
+    bronze.color = "BRONZE";
+    EXPECT_EQ(Failure(bronze),
+              "В БД артикулов фурнитуры не найден подходящий\r\nартикул для элемента фурнитуры [Гарнитур нажимной]!"
+              "\r\n\r\nИскомый запрос:\r\nID='E-DV-RUCHKA' and Color = 'BRONZE' ");
+    Case backset = door();
+    backset.dorn = 201;
+    EXPECT_EQ(Failure(backset), "Для выбранного дорнмасса нет дверного замка (выпускаются 25 и 35 мм).");
+
+    Case triangle;
+    triangle.figure = TFigure{1000, 1400, 5, 0, 0, 0, 0};
+    triangle.sash1 = Window("TRI-5");
+    triangle.sash1.Properties.back() = "2=1051";
+    EXPECT_EQ(Failure(triangle), "Петля до 130 кг выпускается только левой или правой.");
+
+    // The passive sash calculated before its partner has a set.
+    Case passive;
+    passive.figure = TFigure{1300, 1400, 2, 700, 600, 0, 0};
+    passive.stulp = 301;
+    passive.sash1 = Window("SH-PS-R", "HS-100", "");
+    passive.sash2 = Window("SH-GL-L");
+    EXPECT_EQ(Failure(passive),
+              "В БД наборов фурнитуры в комплекте [Штульповый комплект, пассивная правая створка]\r\nсодержится "
+              "элемент фурнитуры [Ответная часть штульпового запора],\r\nдля которого определена ссылка на артикул "
+              "смежной штульповой створки.\r\nКомплект для смежной створки еще не определен. Установите сначала "
+              "комплект на соседнюю створку!");
+}
