@@ -5,6 +5,7 @@
 // The position comes as JSON (FILE or standard input); its contours are built from the figure
 // and the set is applied as the fittings set dialog applies it on OK, in the order's currency.
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -131,21 +132,14 @@ TSashBuffer ReadSash(const json& s, std::int32_t positionDornmass) {
 
 // --- output --------------------------------------------------------------------------------------
 
-// The shortest text that reads back to the same value, with "." whatever the locale.
-template <typename T>
-std::string Shortest(T v, int maxDigits) {
-    if (!std::isfinite(static_cast<double>(v))) return "0";
+// The shortest text that reads back to the same single-precision value, with "." whatever the
+// locale (std::to_chars chooses plain or exponent notation, whichever is shorter).
+std::string F32(float v) {
+    if (!std::isfinite(v)) return "0";
     char buf[64];
-    for (int digits = 1; digits <= maxDigits; ++digits) {
-        std::snprintf(buf, sizeof buf, "%.*g", digits, static_cast<double>(v));
-        for (char* p = buf; *p; ++p)
-            if (*p == ',') *p = '.';
-        const T back = static_cast<T>(std::strtod(buf, nullptr));
-        if (back == v) break;
-    }
-    return buf;
+    const auto res = std::to_chars(buf, buf + sizeof buf, v);
+    return std::string(buf, res.ptr);
 }
-std::string F32(float v) { return Shortest(v, 9); }
 std::string Str(const std::string& s) { return json(s).dump(-1, ' ', false, json::error_handler_t::replace); }
 
 void WriteJson(const TftfConstruction& pos, std::ostream& out) {

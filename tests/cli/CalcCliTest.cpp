@@ -88,6 +88,9 @@ TEST_F(CalcCli, WorkedExampleAsJson) {
     ASSERT_EQ(r.status, 0) << r.err << r.out;
     // Money keeps its four decimals in the text of the result.
     EXPECT_NE(r.out.find("\"MatPrice\": 1409.5800"), std::string::npos) << r.out;
+    // Single-precision values in their shortest plain form.
+    EXPECT_NE(r.out.find("\"Length\": 580, "), std::string::npos);
+    EXPECT_NE(r.out.find("\"MatQuantity\": 0.58, "), std::string::npos);
     const nlohmann::json j = nlohmann::json::parse(r.out);
     ASSERT_EQ(j["sashes"].size(), 2u);
     // The second sash of a single-sash position has no contour: listed with empty lists.
