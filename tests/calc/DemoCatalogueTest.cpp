@@ -18,6 +18,7 @@
 #include "catalogue/Tdm.h"
 #include "common/Error.h"
 #include "common/NonInteractivePrompter.h"
+#include "common/NumberFormat.h"
 #include "common/ScriptedPrompter.h"
 #include "model/CatalogueServices.h"
 #include "model/Construction.h"
@@ -382,9 +383,11 @@ TEST_F(DemoCatalogue, CasesThatStopTheCalculation) {
          "Для комплекта фурнитуры [Подбор ответных планок]\r\nне указана система ответных планок!"},
         {"user handle 1200", [](Case& c) { c.sash1.UserHandleHeight = true; c.sash1.HandleHeight = 1200; },
          "В БД наборов фурнитуры в комплекте [Поворотно-откидной комплект, левый]\r\nсодержится элемент фурнитуры "
-         "[Штанга соединительная вертикальная],\r\nимеющий недопустимое расчетное значение длины -190.0 (Мин. допустимая длина = "
+         "[Штанга соединительная вертикальная],\r\nимеющий недопустимое расчетное значение длины -190,0 (Мин. допустимая длина = "
          "100)!\r\n(Одна из возможных причин - установлена недопустимая высота ручки при расчете тяги)"},
     };
+    // The messages are made under the program's formats (decimal ","); filters keep ".".
+    ScopedNumberFormat formats(ProgramFormats());
     for (const Stop& s : stops) {
         Case c;
         c.sash1 = Window("PO-L");
