@@ -12,6 +12,7 @@
 #include "catalogue/SqliteStore.h"
 #include "catalogue/TableText.h"
 #include "catalogue/Tdm.h"
+#include "cli/CliCatalog.h"
 #include "cli/Command.h"
 #include "common/Cp1251.h"
 #include "common/Error.h"
@@ -78,11 +79,6 @@ std::string Required(const Args& a, const char* name) {
     return it->second;
 }
 
-void PrintNotes(const ftf::Store* store) {
-    if (!store) return;
-    for (const auto& n : store->Notes()) std::fprintf(stderr, "%s\n", n.c_str());
-}
-
 int Import(const Args& a) {
     if (a.positional.size() != 1) throw FtfError("Укажите одну папку с таблицами Paradox");
     const std::string from = a.positional[0];
@@ -122,9 +118,7 @@ int LoadSql(const Args& a) {
 
 // Opens the catalogue as the program does at start-up; returns the number of tables that failed.
 int OpenCatalogue(ftf::TDM& dm, const Args& a) {
-    dm.ConfigureDatabase(dm.DB_Catalog, Required(a, "--catalog"));
-    PrintNotes(dm.DB_Catalog.GetStore());
-    return dm.OpenCatalog();
+    return ftf::cli::OpenCliCatalogue(dm, Required(a, "--catalog"));
 }
 
 int Tables(const Args& a) {

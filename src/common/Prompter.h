@@ -31,6 +31,7 @@ struct FileDialogRequest {
 /// cells of row i under `columns`.
 struct ChoiceRequest {
     std::string caption;
+    std::string text;  ///< explanatory text shown above the list; may be empty
     std::vector<std::string> columns;
     std::vector<std::vector<std::string>> rows;
     int initialRow = 0;
