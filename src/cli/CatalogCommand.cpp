@@ -31,14 +31,17 @@ const char kHelp[] =
     "  ftf catalog load-sql ФАЙЛ --into ПАПКА\n"
     "      загружает каталог из файла операторов INSERT (UTF-8); таблицы из файла\n"
     "      заменяются целиком\n"
-    "  ftf catalog tables --catalog ПАПКА\n"
+    "  ftf catalog tables [--catalog ПАПКА | --config ИМЯ]\n"
     "      каждый набор данных каталога, табуляция, число записей под его постоянным фильтром\n"
-    "  ftf catalog query НАБОР --catalog ПАПКА [--registry ПАПКА] [--filter ВЫРАЖЕНИЕ]\n"
+    "  ftf catalog query НАБОР [--catalog ПАПКА | --config ИМЯ] [--registry ПАПКА]\n"
+    "                   [--filter ВЫРАЖЕНИЕ]\n"
     "                   [--fields ПОЛЕ,ПОЛЕ,...]\n"
     "      записи набора (T_FrnArt, или таблица FrnArt.DB / FrnArt) в его порядке:\n"
     "      строка заголовка и строки значений через табуляцию (UTF-8); числа с «.»,\n"
     "      даты дд.мм.гггг, логические 1/0; табуляция и переводы строк в тексте\n"
     "      пишутся как \\t, \\n, \\r. T_OrderList читается из папки --registry.\n"
+    "Без --catalog берётся папка каталога конфигурации --config (по умолчанию — конфигурации\n"
+    "по умолчанию, иначе «Демо»).\n"
     "Папка каталога открывается так же, как при запуске программы: изменившиеся таблицы\n"
     "Paradox в ней переносятся в базу. Код возврата: 0 — готово, 1 — ошибка,\n"
     "2 — готово, но некоторые таблицы не открылись.\n";
@@ -118,7 +121,11 @@ int LoadSql(const Args& a) {
 
 // Opens the catalogue as the program does at start-up; returns the number of tables that failed.
 int OpenCatalogue(ftf::TDM& dm, const Args& a) {
-    return ftf::cli::OpenCliCatalogue(dm, Required(a, "--catalog"));
+    auto option = [&a](const char* name) {
+        auto it = a.options.find(name);
+        return it == a.options.end() ? std::string() : it->second;
+    };
+    return ftf::cli::OpenCliCatalogue(dm, option("--catalog"), option("--config"));
 }
 
 int Tables(const Args& a) {
@@ -169,8 +176,8 @@ int Run(const std::vector<std::string>& args) {
         }
     if (verb == "import") return Import(Parse(rest, {"--into"}));
     if (verb == "load-sql") return LoadSql(Parse(rest, {"--into"}));
-    if (verb == "tables") return Tables(Parse(rest, {"--catalog"}));
-    if (verb == "query") return Query(Parse(rest, {"--catalog", "--registry", "--filter", "--fields"}));
+    if (verb == "tables") return Tables(Parse(rest, {"--catalog", "--config"}));
+    if (verb == "query") return Query(Parse(rest, {"--catalog", "--config", "--registry", "--filter", "--fields"}));
     throw FtfError("Неизвестная команда каталога «" + verb + "»; справка: ftf catalog --help");
 }
 

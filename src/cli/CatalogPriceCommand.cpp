@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "catalogue/Lookups.h"
+#include "cli/CliCatalog.h"
 #include "catalogue/Tdm.h"
 #include "cli/Command.h"
 #include "common/Error.h"
@@ -26,13 +27,15 @@ namespace ftf::cli {
 namespace {
 
 const char kHelp[] =
-    "Использование: ftf catalog price АРТИКУЛ --catalog ПАПКА --currency N\n"
+    "Использование: ftf catalog price АРТИКУЛ [--catalog ПАПКА | --config ИМЯ] --currency N\n"
     "Цена артикула каталога в рабочей валюте N: цена по каталогу, пересчитанная по текущим\n"
     "курсам таблицы валют, с поправкой ценовой группы артикула (Reduce_1).\n"
     "Выводит сумму с четырьмя знаками после «.».\n"
     "\n"
     "Параметры (значение следует за параметром или после «=»):\n"
     "  --catalog ПАПКА   папка каталога (таблицы Paradox или база каталога)\n"
+    "  --config ИМЯ      конфигурация, чья папка каталога берётся без --catalog\n"
+    "                    (по умолчанию — конфигурация по умолчанию, иначе «Демо»)\n"
     "  --currency N      код рабочей валюты (Currency.ID)\n"
     "  --help            эта справка\n";
 
@@ -61,7 +64,7 @@ std::int32_t ParseCurrency(const std::string& value) {
 }
 
 int RunPrice(const std::vector<std::string>& args) {
-    std::optional<std::string> article, catalog, currency;
+    std::optional<std::string> article, catalog, config, currency;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--help" || arg == "-h") {
@@ -71,7 +74,10 @@ int RunPrice(const std::vector<std::string>& args) {
         if (arg.rfind("--", 0) == 0) {
             const std::size_t eq = arg.find('=');
             const std::string name = arg.substr(0, eq);
-            std::optional<std::string>* slot = name == "--catalog" ? &catalog : name == "--currency" ? &currency : nullptr;
+            std::optional<std::string>* slot = name == "--catalog"    ? &catalog
+                                              : name == "--config"   ? &config
+                                              : name == "--currency" ? &currency
+                                                                     : nullptr;
             if (!slot) throw FtfError("неизвестный параметр «" + name + "»; см. ftf catalog price --help");
             if (*slot) throw FtfError("параметр " + name + " задан дважды");
             if (eq != std::string::npos) {
@@ -86,16 +92,16 @@ int RunPrice(const std::vector<std::string>& args) {
         article = arg;
     }
     if (!article) throw FtfError("не задан артикул; см. ftf catalog price --help");
-    if (!catalog) throw FtfError("не задан параметр --catalog; см. ftf catalog price --help");
+    const std::string folder = CliCatalogueFolder(catalog.value_or(""), config.value_or(""));
     if (!currency) throw FtfError("не задан параметр --currency; см. ftf catalog price --help");
     const std::int32_t workingId = ParseCurrency(*currency);
 
     std::error_code ec;
-    if (!std::filesystem::is_directory(*catalog, ec))
-        throw FtfError("папка каталога «" + *catalog + "» не найдена");
+    if (!std::filesystem::is_directory(folder, ec))
+        throw FtfError("папка каталога «" + folder + "» не найдена");
 
     TDM dm;
-    dm.DB_Catalog.Params = {"PATH=" + *catalog, "DEFAULT DRIVER=PARADOX", "ENABLE BCD=TRUE"};
+    dm.DB_Catalog.Params = {"PATH=" + folder, "DEFAULT DRIVER=PARADOX", "ENABLE BCD=TRUE"};
     dm.DB_Catalog.Open();
     // The price reads these three tables only; a failure has been shown by OpenDataSet.
     for (Table* t : {&dm.T_Currency(), &dm.T_PriceGrp(), &dm.T_Catalog()})

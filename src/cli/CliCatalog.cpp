@@ -16,15 +16,21 @@ void PrintStoreNotes(const Store* store) {
     for (const auto& n : store->Notes()) std::fprintf(stderr, "%s\n", n.c_str());
 }
 
+std::string DefaultCliConfig() {
+    std::string name = ReadConfigurationList(CurrentRegistry()).defaultName;
+    return name.empty() ? std::string("Демо") : name;
+}
+
+std::string CliCatalogueFolder(const std::string& catalogDir, const std::string& configName) {
+    if (!catalogDir.empty()) return catalogDir;
+    const std::string name = configName.empty() ? DefaultCliConfig() : configName;
+    std::optional<ConfigurationPaths> config = ReadConfiguration(CurrentRegistry(), name);
+    if (!config) throw FtfError(ConfigNotListedMessage(name));
+    return config->paths.CatalogDir;
+}
+
 int OpenCliCatalogue(TDM& dm, const std::string& catalogDir, const std::string& configName) {
-    std::string folder = catalogDir;
-    if (folder.empty()) {
-        if (configName.empty()) throw FtfError("Не указан параметр --catalog");
-        std::optional<ConfigurationPaths> config = ReadConfiguration(CurrentRegistry(), configName);
-        if (!config) throw FtfError(ConfigNotListedMessage(configName));
-        folder = config->paths.CatalogDir;
-    }
-    dm.ConfigureDatabase(dm.DB_Catalog, folder);
+    dm.ConfigureDatabase(dm.DB_Catalog, CliCatalogueFolder(catalogDir, configName));
     PrintStoreNotes(dm.DB_Catalog.GetStore());
     return dm.OpenCatalog();
 }

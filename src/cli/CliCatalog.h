@@ -14,10 +14,19 @@ namespace ftf::cli {
 /// Writes the store's notes (tables imported, skipped ...) to standard error.
 void PrintStoreNotes(const Store* store);
 
-/// Opens the catalogue of `catalogDir`, or, when it is empty, the catalogue folder of the
-/// configuration `configName` of the per-user registry store. Returns the number of datasets
-/// that failed to open (each reported already). Throws FtfError when neither is given or the
+/// The configuration a command works on when it names none: the registry store's DefaultConfig,
+/// else the demo configuration "Демо".
+std::string DefaultCliConfig();
+
+/// The catalogue folder a command works on: `catalogDir` when given, else the catalogue folder of
+/// the configuration `configName` (DefaultCliConfig() when empty). Throws FtfError when the
 /// configuration is not installed.
+std::string CliCatalogueFolder(const std::string& catalogDir, const std::string& configName);
+
+/// Opens the catalogue of `catalogDir`, or, when it is empty, the catalogue folder of the
+/// configuration `configName` (DefaultCliConfig() when that is empty too) of the per-user
+/// registry store. Returns the number of datasets that failed to open (each reported already).
+/// Throws FtfError when the configuration is not installed.
 int OpenCliCatalogue(TDM& dm, const std::string& catalogDir, const std::string& configName = {});
 
 }  // namespace ftf::cli
