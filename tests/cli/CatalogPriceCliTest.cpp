@@ -108,7 +108,9 @@ TEST_F(CatalogPriceCli, ReportsTheCatalogueMessagesOnOneLine) {
 TEST_F(CatalogPriceCli, RefusesIncompleteArguments) {
     struct Case { std::vector<std::string> args; const char* err; } cases[] = {
         {{"catalog", "price", "--catalog", catalog, "--currency", "1"}, "не задан артикул"},
-        {{"catalog", "price", "A1", "--currency", "1"}, "не задан параметр --catalog"},
+        // Without --catalog the default configuration is used, here the demo one, not installed.
+        {{"catalog", "price", "A1", "--currency", "1"}, "Ошибка открытия конфигурации Демо!"},
+        {{"catalog", "price", "A1", "--config", "Цех", "--currency", "1"}, "Ошибка открытия конфигурации Цех!"},
         {{"catalog", "price", "A1", "--catalog", catalog}, "не задан параметр --currency"},
         {{"catalog", "price", "A1", "--catalog", catalog, "--currency", "x"}, "ожидается целый код валюты"},
         {{"catalog", "price", "A1", "--catalog", catalog + "/none", "--currency", "1"}, "не найдена"},
