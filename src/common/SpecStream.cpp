@@ -186,9 +186,11 @@ std::string ReadTextValue(TSpecStream& stream) {
     const std::size_t wanted = static_cast<std::size_t>(length);
     std::string bytes(std::min(wanted, stream.Remaining()), '\0');
     const std::size_t got = stream.Read(bytes.data(), bytes.size());
-    if (got != wanted)
+    if (got != wanted) {
+        stream.NoteShortText();
         ShowError(Format("Ошибка чтения строки из потока!\r\nЗаказано: [%d символов], Считано: [%zu символов]!",
                          length, got));
+    }
     // The text ends at its first zero byte, as a zero-terminated string did.
     bytes.resize(std::min(got, bytes.find('\0')));
     return FromCp1251(bytes);
@@ -239,6 +241,7 @@ bool TSpecStream::LoadFromFile(const std::filesystem::path& file, std::string& e
     }
     bytes_ = std::move(data);
     pos_ = 0;
+    shortTexts_ = 0;
     return true;
 }
 

@@ -314,7 +314,11 @@ bool TftfOrderSelection::LoadFromFile(const std::string& file, bool& converted) 
     TSpecStream stream;
     ReadDocumentFile(file, stream);
     try {
-        return LoadFromStream(stream, converted);
+        const bool complete = LoadFromStream(stream, converted);
+        // A text cut by the end of the file was shown and read as far as it went; the file is
+        // still damaged and the document is not whole.
+        if (complete && stream.ShortTexts() > 0) ThrowTruncated();
+        return complete;
     } catch (const FtfError& e) {
         ShowError(FillMessage(kLoadError, {e.what()}));
     } catch (const SpecFormatError& e) {
