@@ -142,6 +142,7 @@ public:
     /// creating the file) is shown as "Ошибка сохранения заказа!\r\n(%s)" and gives false; the
     /// old file is then untouched.
     bool SaveToFile(const std::string& file);
+    /// Writes the layout, always with the current stamp (the fields follow the current layout).
     void SaveToStream(TSpecStream& stream) const;
     /// True when the whole order was read. A file that cannot be opened throws FtfError. A declined
     /// conversion and a newer stamp end the load after the header and give false; damaged data is

@@ -227,7 +227,8 @@ void TftfOrderSelection::SortByFile() {
 
 void TftfOrderSelection::SaveToStream(TSpecStream& stream) const {
     WriteText(stream, Signature);
-    WriteText(stream, Version);
+    // Whatever stamp the document was read with, what follows is the current layout.
+    WriteText(stream, kSelectionVersion);
     WriteCarriedInteger(stream, Reserved1, reservedRecords_[0]);
     WriteCarriedInteger(stream, Reserved2, reservedRecords_[1]);
     WriteDate(stream, TimeStamp1);

@@ -153,6 +153,7 @@ public:
     /// Version := "06.10.2015", the image is built and written safely. Every failure is shown as
     /// "Ошибка сохранения выборки!\r\n(%s)" and gives false; the old file is then untouched.
     bool SaveToFile(const std::string& file);
+    /// Writes the layout, always with the current stamp.
     void SaveToStream(TSpecStream& stream) const;
     /// True when the whole selection was read. A file that cannot be opened throws FtfError. A
     /// wrong signature, a declined conversion and a newer stamp give false after their message;
