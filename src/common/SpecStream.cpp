@@ -218,8 +218,13 @@ std::size_t TSpecStream::Read(void* buffer, std::size_t count) {
 
 void TSpecStream::Write(const void* data, std::size_t count) {
     if (count == 0) return;
-    if (pos_ + count > bytes_.size()) bytes_.resize(pos_ + count);
-    std::memcpy(bytes_.data() + pos_, data, count);
+    const auto* p = static_cast<const std::uint8_t*>(data);
+    if (pos_ == bytes_.size()) {  // appending, the usual case: no zero-fill before the copy
+        bytes_.insert(bytes_.end(), p, p + count);
+    } else {
+        if (pos_ + count > bytes_.size()) bytes_.resize(pos_ + count);
+        std::memcpy(bytes_.data() + pos_, p, count);
+    }
     pos_ += count;
 }
 
@@ -380,7 +385,17 @@ void ReadVariant(TSpecStream& stream, const SpecVariant& expected, SpecVariant& 
     value = SpecVariant::FromRecord(r);
 }
 
-void WriteText(TSpecStream& s, std::string_view utf8) { WriteVariant(s, SpecVariant::FromText(std::string(utf8))); }
+void WriteText(TSpecStream& s, std::string_view utf8) {
+    // Plain ASCII is the same in Windows-1251: written as it is, without the conversion's copies.
+    const bool ascii = std::all_of(utf8.begin(), utf8.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (ascii && utf8.size() <= static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) {
+        WriteLength(s, static_cast<std::int32_t>(utf8.size()));
+        s.Write(utf8.data(), utf8.size());
+        return;
+    }
+    WriteVariant(s, SpecVariant::FromText(std::string(utf8)));
+}
 void WriteInteger(TSpecStream& s, std::int32_t v) { WriteVariant(s, SpecVariant::FromInteger(v)); }
 void WriteByte(TSpecStream& s, std::uint8_t v) { WriteVariant(s, SpecVariant::FromByte(v)); }
 void WriteBoolean(TSpecStream& s, bool v) { WriteVariant(s, SpecVariant::FromBoolean(v)); }

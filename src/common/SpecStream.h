@@ -96,6 +96,9 @@ public:
     void Write(const void* data, std::size_t count);
 
     const std::vector<std::uint8_t>& Bytes() const { return bytes_; }
+    /// Makes room for `capacity` bytes in one step (a writer that knows the image's likely size
+    /// spares the buffer its repeated growth).
+    void Reserve(std::size_t capacity) { bytes_.reserve(capacity); }
     /// Empties the stream.
     void Clear() {
         bytes_.clear();

@@ -130,8 +130,10 @@ bool TftfOrder::SaveToFile(const std::string& file) {
     try {
         Version = std::string(kOrderVersion);
         TSpecStream stream;
+        stream.Reserve(imageSizeHint_);
         SaveToStream(stream);
         WriteDocumentFile(file, stream);
+        imageSizeHint_ = stream.Size() + stream.Size() / 8;
         return true;
     } catch (const FtfError& e) {
         ShowError(FillMessage(kSaveError, {e.what()}));
@@ -201,6 +203,7 @@ bool TftfOrder::LoadFromFile(const std::string& file, bool& converted) {
     converted = false;
     TSpecStream stream;
     ReadDocumentFile(file, stream);
+    imageSizeHint_ = stream.Size() + stream.Size() / 8;
     try {
         const bool complete = LoadFromStream(stream, converted);
         // A text cut by the end of the file was shown and read as far as it went; the file is

@@ -165,6 +165,9 @@ private:
     std::vector<std::unique_ptr<TftfConstruction>> positions_;
     std::size_t cursor_ = 0;
     TCarriedRecord reservedRecords_[3];
+    // The size of the image last read or written, with some room: the next save reserves it at
+    // once instead of growing a large image step by step.
+    std::size_t imageSizeHint_ = 0;
 };
 
 }  // namespace ftf

@@ -252,8 +252,10 @@ bool TftfOrderSelection::SaveToFile(const std::string& file) {
     try {
         Version = std::string(kSelectionVersion);
         TSpecStream stream;
+        stream.Reserve(imageSizeHint_);
         SaveToStream(stream);
         WriteDocumentFile(file, stream);
+        imageSizeHint_ = stream.Size() + stream.Size() / 8;
         return true;
     } catch (const FtfError& e) {
         ShowError(FillMessage(kSaveError, {e.what()}));
@@ -314,6 +316,7 @@ bool TftfOrderSelection::LoadFromFile(const std::string& file, bool& converted) 
     converted = false;
     TSpecStream stream;
     ReadDocumentFile(file, stream);
+    imageSizeHint_ = stream.Size() + stream.Size() / 8;
     try {
         const bool complete = LoadFromStream(stream, converted);
         // A text cut by the end of the file was shown and read as far as it went; the file is

@@ -167,6 +167,9 @@ private:
     std::vector<std::unique_ptr<TftfOrderSelectionItem>> items_;
     std::string ordersDir_;
     TCarriedRecord reservedRecords_[3];
+    // The size of the image last read or written, with some room: the next save reserves it at
+    // once instead of growing a large image step by step.
+    std::size_t imageSizeHint_ = 0;
 };
 
 }  // namespace ftf
