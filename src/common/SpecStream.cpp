@@ -472,7 +472,8 @@ std::int64_t StampField(std::string_view stamp, std::string_view field) {
 
 }  // namespace
 
-std::int64_t VersionValue(std::string_view stamp) {
+namespace {
+std::int64_t ParseVersionValue(std::string_view stamp) {
     std::string_view fields[3];
     std::string_view rest = stamp;
     for (int i = 0; i < 3; ++i) {
@@ -485,6 +486,31 @@ std::int64_t VersionValue(std::string_view stamp) {
     const std::int64_t year = StampField(stamp, fields[2]);
     return year * 365 + month * 31 + day;
 }
+}  // namespace
+
+std::int64_t VersionValue(std::string_view stamp) {
+    // A document reader compares the same two or three stamps for every record it reads: the
+    // values of the last few stamps seen are kept (only valid ones; errors are raised every time).
+    struct Known {
+        char text[16];
+        std::size_t size = 0;
+        std::int64_t value = 0;
+    };
+    thread_local Known known[4];
+    thread_local unsigned next = 0;
+    for (const Known& k : known)
+        if (k.size != 0 && k.size == stamp.size() && std::memcmp(k.text, stamp.data(), k.size) == 0)
+            return k.value;
+    const std::int64_t value = ParseVersionValue(stamp);
+    if (!stamp.empty() && stamp.size() <= sizeof known[0].text) {
+        Known& k = known[next++ % 4];
+        std::memcpy(k.text, stamp.data(), stamp.size());
+        k.size = stamp.size();
+        k.value = value;
+    }
+    return value;
+}
+
 
 bool VersionAtLeast(std::string_view a, std::string_view b) { return VersionValue(a) >= VersionValue(b); }
 
