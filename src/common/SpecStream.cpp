@@ -186,9 +186,11 @@ std::string ReadTextValue(TSpecStream& stream) {
     const std::size_t wanted = static_cast<std::size_t>(length);
     std::string bytes(std::min(wanted, stream.Remaining()), '\0');
     const std::size_t got = stream.Read(bytes.data(), bytes.size());
-    if (got != wanted)
+    if (got != wanted) {
+        stream.NoteShortText();
         ShowError(Format("Ошибка чтения строки из потока!\r\nЗаказано: [%d символов], Считано: [%zu символов]!",
                          length, got));
+    }
     // The text ends at its first zero byte, as a zero-terminated string did.
     bytes.resize(std::min(got, bytes.find('\0')));
     return FromCp1251(bytes);
@@ -216,8 +218,13 @@ std::size_t TSpecStream::Read(void* buffer, std::size_t count) {
 
 void TSpecStream::Write(const void* data, std::size_t count) {
     if (count == 0) return;
-    if (pos_ + count > bytes_.size()) bytes_.resize(pos_ + count);
-    std::memcpy(bytes_.data() + pos_, data, count);
+    const auto* p = static_cast<const std::uint8_t*>(data);
+    if (pos_ == bytes_.size()) {  // appending, the usual case: no zero-fill before the copy
+        bytes_.insert(bytes_.end(), p, p + count);
+    } else {
+        if (pos_ + count > bytes_.size()) bytes_.resize(pos_ + count);
+        std::memcpy(bytes_.data() + pos_, p, count);
+    }
     pos_ += count;
 }
 
@@ -239,6 +246,7 @@ bool TSpecStream::LoadFromFile(const std::filesystem::path& file, std::string& e
     }
     bytes_ = std::move(data);
     pos_ = 0;
+    shortTexts_ = 0;
     return true;
 }
 
@@ -377,7 +385,17 @@ void ReadVariant(TSpecStream& stream, const SpecVariant& expected, SpecVariant& 
     value = SpecVariant::FromRecord(r);
 }
 
-void WriteText(TSpecStream& s, std::string_view utf8) { WriteVariant(s, SpecVariant::FromText(std::string(utf8))); }
+void WriteText(TSpecStream& s, std::string_view utf8) {
+    // Plain ASCII is the same in Windows-1251: written as it is, without the conversion's copies.
+    const bool ascii = std::all_of(utf8.begin(), utf8.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (ascii && utf8.size() <= static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) {
+        WriteLength(s, static_cast<std::int32_t>(utf8.size()));
+        s.Write(utf8.data(), utf8.size());
+        return;
+    }
+    WriteVariant(s, SpecVariant::FromText(std::string(utf8)));
+}
 void WriteInteger(TSpecStream& s, std::int32_t v) { WriteVariant(s, SpecVariant::FromInteger(v)); }
 void WriteByte(TSpecStream& s, std::uint8_t v) { WriteVariant(s, SpecVariant::FromByte(v)); }
 void WriteBoolean(TSpecStream& s, bool v) { WriteVariant(s, SpecVariant::FromBoolean(v)); }
@@ -454,7 +472,8 @@ std::int64_t StampField(std::string_view stamp, std::string_view field) {
 
 }  // namespace
 
-std::int64_t VersionValue(std::string_view stamp) {
+namespace {
+std::int64_t ParseVersionValue(std::string_view stamp) {
     std::string_view fields[3];
     std::string_view rest = stamp;
     for (int i = 0; i < 3; ++i) {
@@ -467,6 +486,31 @@ std::int64_t VersionValue(std::string_view stamp) {
     const std::int64_t year = StampField(stamp, fields[2]);
     return year * 365 + month * 31 + day;
 }
+}  // namespace
+
+std::int64_t VersionValue(std::string_view stamp) {
+    // A document reader compares the same two or three stamps for every record it reads: the
+    // values of the last few stamps seen are kept (only valid ones; errors are raised every time).
+    struct Known {
+        char text[16];
+        std::size_t size = 0;
+        std::int64_t value = 0;
+    };
+    thread_local Known known[4];
+    thread_local unsigned next = 0;
+    for (const Known& k : known)
+        if (k.size != 0 && k.size == stamp.size() && std::memcmp(k.text, stamp.data(), k.size) == 0)
+            return k.value;
+    const std::int64_t value = ParseVersionValue(stamp);
+    if (!stamp.empty() && stamp.size() <= sizeof known[0].text) {
+        Known& k = known[next++ % 4];
+        std::memcpy(k.text, stamp.data(), stamp.size());
+        k.size = stamp.size();
+        k.value = value;
+    }
+    return value;
+}
+
 
 bool VersionAtLeast(std::string_view a, std::string_view b) { return VersionValue(a) >= VersionValue(b); }
 

@@ -96,11 +96,20 @@ public:
     void Write(const void* data, std::size_t count);
 
     const std::vector<std::uint8_t>& Bytes() const { return bytes_; }
+    /// Makes room for `capacity` bytes in one step (a writer that knows the image's likely size
+    /// spares the buffer its repeated growth).
+    void Reserve(std::size_t capacity) { bytes_.reserve(capacity); }
     /// Empties the stream.
     void Clear() {
         bytes_.clear();
         pos_ = 0;
+        shortTexts_ = 0;
     }
+
+    /// How many texts were cut short by the end of the data while reading (each one shown as the
+    /// reading error). Document loaders treat any as a damaged file once the layout is read.
+    std::size_t ShortTexts() const { return shortTexts_; }
+    void NoteShortText() { ++shortTexts_; }
 
     /// Replaces the content with the whole file and rewinds. On failure returns false, leaves the
     /// stream unchanged and puts a Russian message naming the file into `error`.
@@ -112,6 +121,7 @@ public:
 private:
     std::vector<std::uint8_t> bytes_;
     std::size_t pos_ = 0;
+    std::size_t shortTexts_ = 0;
 };
 
 /// The type codes of variant records.

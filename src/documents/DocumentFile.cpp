@@ -33,6 +33,8 @@ void WriteDocumentFile(const std::string& file, const TSpecStream& stream) {
     WriteFileSafely(file, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
+void ThrowTruncated() { throw SpecFormatError("Файл обрывается посреди строки"); }
+
 StampDecision CheckStamp(std::string_view stamp, std::string_view current,
                          std::string_view convertQuestion, std::string_view newerWarning) {
     if (stamp == current) return StampDecision::Current;

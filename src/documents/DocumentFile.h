@@ -23,6 +23,9 @@ void ReadDocumentFile(const std::string& file, TSpecStream& stream);
 /// the target only once complete, so the old file survives any failure. Throws FtfError.
 void WriteDocumentFile(const std::string& file, const TSpecStream& stream);
 
+/// Throws SpecFormatError "Файл обрывается посреди строки" for a document whose text was cut.
+[[noreturn]] void ThrowTruncated();
+
 /// How a document reader goes on after comparing the stamp read with its current stamp.
 enum class StampDecision { Current, Converted, Stop };
 

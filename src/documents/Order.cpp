@@ -101,7 +101,8 @@ void TftfOrder::CollectMaterials(TftfMatList* target) const {
 
 void TftfOrder::SaveToStream(TSpecStream& stream) const {
     WriteText(stream, Signature);
-    WriteText(stream, Version);
+    // Whatever stamp the document was read with, what follows is the current layout.
+    WriteText(stream, kOrderVersion);
     WriteCarriedInteger(stream, Reserved1, reservedRecords_[0]);
     WriteCarriedInteger(stream, Reserved2, reservedRecords_[1]);
     WriteDate(stream, TimeStamp1);
@@ -129,8 +130,10 @@ bool TftfOrder::SaveToFile(const std::string& file) {
     try {
         Version = std::string(kOrderVersion);
         TSpecStream stream;
+        stream.Reserve(imageSizeHint_);
         SaveToStream(stream);
         WriteDocumentFile(file, stream);
+        imageSizeHint_ = stream.Size() + stream.Size() / 8;
         return true;
     } catch (const FtfError& e) {
         ShowError(FillMessage(kSaveError, {e.what()}));
@@ -200,8 +203,13 @@ bool TftfOrder::LoadFromFile(const std::string& file, bool& converted) {
     converted = false;
     TSpecStream stream;
     ReadDocumentFile(file, stream);
+    imageSizeHint_ = stream.Size() + stream.Size() / 8;
     try {
-        return LoadFromStream(stream, converted);
+        const bool complete = LoadFromStream(stream, converted);
+        // A text cut by the end of the file was shown and read as far as it went; the file is
+        // still damaged and the document is not whole.
+        if (complete && stream.ShortTexts() > 0) ThrowTruncated();
+        return complete;
     } catch (const FtfError& e) {
         ShowError(FillMessage(kLoadError, {e.what()}));
     } catch (const SpecFormatError& e) {

@@ -142,6 +142,7 @@ public:
     /// creating the file) is shown as "Ошибка сохранения заказа!\r\n(%s)" and gives false; the
     /// old file is then untouched.
     bool SaveToFile(const std::string& file);
+    /// Writes the layout, always with the current stamp (the fields follow the current layout).
     void SaveToStream(TSpecStream& stream) const;
     /// True when the whole order was read. A file that cannot be opened throws FtfError. A declined
     /// conversion and a newer stamp end the load after the header and give false; damaged data is
@@ -164,6 +165,9 @@ private:
     std::vector<std::unique_ptr<TftfConstruction>> positions_;
     std::size_t cursor_ = 0;
     TCarriedRecord reservedRecords_[3];
+    // The size of the image last read or written, with some room: the next save reserves it at
+    // once instead of growing a large image step by step.
+    std::size_t imageSizeHint_ = 0;
 };
 
 }  // namespace ftf

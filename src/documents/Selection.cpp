@@ -227,7 +227,8 @@ void TftfOrderSelection::SortByFile() {
 
 void TftfOrderSelection::SaveToStream(TSpecStream& stream) const {
     WriteText(stream, Signature);
-    WriteText(stream, Version);
+    // Whatever stamp the document was read with, what follows is the current layout.
+    WriteText(stream, kSelectionVersion);
     WriteCarriedInteger(stream, Reserved1, reservedRecords_[0]);
     WriteCarriedInteger(stream, Reserved2, reservedRecords_[1]);
     WriteDate(stream, TimeStamp1);
@@ -251,8 +252,10 @@ bool TftfOrderSelection::SaveToFile(const std::string& file) {
     try {
         Version = std::string(kSelectionVersion);
         TSpecStream stream;
+        stream.Reserve(imageSizeHint_);
         SaveToStream(stream);
         WriteDocumentFile(file, stream);
+        imageSizeHint_ = stream.Size() + stream.Size() / 8;
         return true;
     } catch (const FtfError& e) {
         ShowError(FillMessage(kSaveError, {e.what()}));
@@ -313,8 +316,13 @@ bool TftfOrderSelection::LoadFromFile(const std::string& file, bool& converted) 
     converted = false;
     TSpecStream stream;
     ReadDocumentFile(file, stream);
+    imageSizeHint_ = stream.Size() + stream.Size() / 8;
     try {
-        return LoadFromStream(stream, converted);
+        const bool complete = LoadFromStream(stream, converted);
+        // A text cut by the end of the file was shown and read as far as it went; the file is
+        // still damaged and the document is not whole.
+        if (complete && stream.ShortTexts() > 0) ThrowTruncated();
+        return complete;
     } catch (const FtfError& e) {
         ShowError(FillMessage(kLoadError, {e.what()}));
     } catch (const SpecFormatError& e) {

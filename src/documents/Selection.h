@@ -153,6 +153,7 @@ public:
     /// Version := "06.10.2015", the image is built and written safely. Every failure is shown as
     /// "Ошибка сохранения выборки!\r\n(%s)" and gives false; the old file is then untouched.
     bool SaveToFile(const std::string& file);
+    /// Writes the layout, always with the current stamp.
     void SaveToStream(TSpecStream& stream) const;
     /// True when the whole selection was read. A file that cannot be opened throws FtfError. A
     /// wrong signature, a declined conversion and a newer stamp give false after their message;
@@ -166,6 +167,9 @@ private:
     std::vector<std::unique_ptr<TftfOrderSelectionItem>> items_;
     std::string ordersDir_;
     TCarriedRecord reservedRecords_[3];
+    // The size of the image last read or written, with some room: the next save reserves it at
+    // once instead of growing a large image step by step.
+    std::size_t imageSizeHint_ = 0;
 };
 
 }  // namespace ftf

@@ -169,9 +169,10 @@ TEST_F(OrderFiles, OlderStampsConvertAndResaveInTheCurrentLayout) {
         EXPECT_EQ(order.Positions(1).Sash2->Dornmass, 15);
 
         order.FalzType = legacy ? 0 : order.FalzType;
+        const auto expected = OrderImage(Converted(d)).bytes;
+        EXPECT_EQ(Written(order), expected) << "the stream image carries the current stamp too";
         ASSERT_TRUE(order.SaveToFile(file));
         EXPECT_EQ(order.Version, "26.12.2019");
-        const auto expected = OrderImage(Converted(d)).bytes;
         const auto actual = ReadBytes(file);
         EXPECT_EQ(actual, expected) << FirstDifference(actual, expected);
     }
