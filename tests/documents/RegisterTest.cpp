@@ -11,6 +11,9 @@
 #include <thread>
 
 #include "../common/TempDir.h"
+#include <sqlite3.h>
+
+#include "catalogue/SqliteStore.h"
 #include "catalogue/Table.h"
 #include "catalogue/Tdm.h"
 #include "common/Dates.h"
@@ -150,6 +153,35 @@ TEST_F(RegisterTest, RefusedFilesAreReportedAndTheOthersRegistered) {
                   "обновить данные!",
                   "Загружаемый заказ не имеет номера!\r\nДля учета заказа необходимо наличие номера."}));
     EXPECT_EQ(Numbers(), (std::vector<std::string>{"2", "Аб-1"}));
+}
+
+TEST_F(RegisterTest, AFailedAppendAsksWhetherToGoOn) {
+    // The store refuses numbers beginning with "X", as a server might refuse a write.
+    auto* store = dynamic_cast<SqliteStore*>(dm.DB_Registry.GetStore());
+    ASSERT_NE(store, nullptr);
+    ASSERT_EQ(sqlite3_exec(store->Handle(),
+                           "CREATE TRIGGER refuse BEFORE INSERT ON \"OrderLst\" WHEN NEW.\"No\" LIKE 'X%' "
+                           "BEGIN SELECT RAISE(ABORT, 'refused'); END",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    const std::vector<std::string> files{Save("1.ffo370", "X1"), Save("2.ffo370", "2"), Save("3.ffo370", "X3"),
+                                         Save("4.ffo370", "4")};
+    prompter.AnswerOk(true);   // go on after X1
+    prompter.AnswerOk(false);  // stop after X3
+    RegisterFilesResult r = reg.RegisterOrderFiles(files);
+    EXPECT_EQ(r.registered, 1);
+    EXPECT_EQ(r.refused, 2);
+    EXPECT_TRUE(r.aborted);
+    const std::vector<std::string> questions = prompter.Texts(Kind::OkAbort);
+    ASSERT_EQ(questions.size(), 2u);
+    EXPECT_EQ(questions[0].rfind("Ошибка добавления заказа в реестр!\r\n(", 0), 0u) << questions[0];
+    EXPECT_NE(questions[0].find("refused"), std::string::npos) << questions[0];
+    const std::string tail = ")\r\n\r\nПродолжать регистрацию?";
+    ASSERT_GT(questions[0].size(), tail.size());
+    EXPECT_EQ(questions[0].substr(questions[0].size() - tail.size()), tail);
+    EXPECT_EQ(Numbers(), std::vector<std::string>{"2"});
+    EXPECT_EQ(prompter.BusyDepth(), 0);
+    EXPECT_FALSE(reg.Records().ControlsDisabled());
 }
 
 TEST_F(RegisterTest, OpenReportsAMissingFileAndFollowsAnEditedPath) {
