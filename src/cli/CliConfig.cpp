@@ -1,0 +1,36 @@
+#include "cli/CliConfig.h"
+
+#include <filesystem>
+#include <optional>
+
+#include "common/Error.h"
+#include "settings/Configuration.h"
+#include "settings/RegistryStore.h"
+
+namespace ftf::cli {
+
+AppPathsRecord CliConfigurationPaths(const std::string& configName, const std::string& serverDir,
+                                     const std::string& catalogDir) {
+    if (!serverDir.empty()) {
+        AppPathsRecord paths;
+        std::error_code ec;
+        // Stored order paths are made relative to the orders folder, so it must be absolute.
+        paths.ServerDir = std::filesystem::absolute(CleanConfiguredPath(serverDir), ec).lexically_normal().string();
+        if (!catalogDir.empty())
+            paths.CatalogDir = std::filesystem::absolute(CleanConfiguredPath(catalogDir), ec).lexically_normal().string();
+        while (paths.ServerDir.size() > 1 && paths.ServerDir.back() == '/') paths.ServerDir.pop_back();
+        while (paths.CatalogDir.size() > 1 && paths.CatalogDir.back() == '/') paths.CatalogDir.pop_back();
+        paths.DeriveDirectories();
+        return paths;
+    }
+    std::string name = configName;
+    if (name.empty()) {
+        name = ReadConfigurationList(CurrentRegistry()).defaultName;
+        if (name.empty()) throw FtfError("Не указана конфигурация (--config или --server), и нет конфигурации по умолчанию");
+    }
+    std::optional<ConfigurationPaths> config = ReadConfiguration(CurrentRegistry(), name);
+    if (!config) throw FtfError(ConfigNotListedMessage(name));
+    return config->paths;
+}
+
+}  // namespace ftf::cli
