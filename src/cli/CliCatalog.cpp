@@ -1,4 +1,5 @@
 #include "cli/CliCatalog.h"
+#include "cli/CliConfig.h"
 
 #include <cstdio>
 #include <optional>
@@ -16,17 +17,9 @@ void PrintStoreNotes(const Store* store) {
     for (const auto& n : store->Notes()) std::fprintf(stderr, "%s\n", n.c_str());
 }
 
-std::string DefaultCliConfig() {
-    std::string name = ReadConfigurationList(CurrentRegistry()).defaultName;
-    return name.empty() ? std::string("Демо") : name;
-}
-
 std::string CliCatalogueFolder(const std::string& catalogDir, const std::string& configName) {
     if (!catalogDir.empty()) return catalogDir;
-    const std::string name = configName.empty() ? DefaultCliConfig() : configName;
-    std::optional<ConfigurationPaths> config = ReadConfiguration(CurrentRegistry(), name);
-    if (!config) throw FtfError(ConfigNotListedMessage(name));
-    return config->paths.CatalogDir;
+    return CliConfigurationPaths(configName, {}, {}).CatalogDir;
 }
 
 int OpenCliCatalogue(TDM& dm, const std::string& catalogDir, const std::string& configName) {

@@ -14,10 +14,6 @@ namespace ftf::cli {
 /// Writes the store's notes (tables imported, skipped ...) to standard error.
 void PrintStoreNotes(const Store* store);
 
-/// The configuration a command works on when it names none: the registry store's DefaultConfig,
-/// else the demo configuration "Демо".
-std::string DefaultCliConfig();
-
 /// The catalogue folder a command works on: `catalogDir` when given, else the catalogue folder of
 /// the configuration `configName` (DefaultCliConfig() when empty). Throws FtfError when the
 /// configuration is not installed.

@@ -9,6 +9,11 @@
 
 namespace ftf::cli {
 
+std::string DefaultCliConfig() {
+    std::string name = ReadConfigurationList(CurrentRegistry()).defaultName;
+    return name.empty() ? std::string("Демо") : name;
+}
+
 AppPathsRecord CliConfigurationPaths(const std::string& configName, const std::string& serverDir,
                                      const std::string& catalogDir) {
     if (!serverDir.empty()) {
@@ -23,11 +28,7 @@ AppPathsRecord CliConfigurationPaths(const std::string& configName, const std::s
         paths.DeriveDirectories();
         return paths;
     }
-    std::string name = configName;
-    if (name.empty()) {
-        name = ReadConfigurationList(CurrentRegistry()).defaultName;
-        if (name.empty()) throw FtfError("Не указана конфигурация (--config или --server), и нет конфигурации по умолчанию");
-    }
+    const std::string name = configName.empty() ? DefaultCliConfig() : configName;
     std::optional<ConfigurationPaths> config = ReadConfiguration(CurrentRegistry(), name);
     if (!config) throw FtfError(ConfigNotListedMessage(name));
     return config->paths;

@@ -9,10 +9,13 @@
 
 namespace ftf::cli {
 
+/// The configuration a command works on when it names none: the registry store's DefaultConfig,
+/// else the demo configuration "Демо".
+std::string DefaultCliConfig();
+
 /// The working folders derived as start-up derives them. `serverDir` given: its folders (with
-/// `catalogDir`, which may be empty); else configuration `configName`, or the default one when
-/// that is empty. Throws FtfError when no configuration is named and none is the default, or the
-/// named one is not installed.
+/// `catalogDir`, which may be empty); else configuration `configName`, or DefaultCliConfig() when
+/// that is empty. Throws FtfError when that configuration is not installed.
 AppPathsRecord CliConfigurationPaths(const std::string& configName, const std::string& serverDir,
                                      const std::string& catalogDir);
 
