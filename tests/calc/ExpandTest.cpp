@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <sstream>
 
 #include "calc/FurnCalc.h"

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <sstream>
 
 #include "calc/FurnCalc.h"
@@ -21,7 +20,6 @@ namespace {
 
 using ftf::test::OpenEmpty;
 using ftf::test::Put;
-using ftf::test::Row;
 
 class Rules : public ::testing::Test {
 protected:

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -22,7 +21,6 @@ namespace {
 
 using ftf::test::OpenEmpty;
 using ftf::test::Put;
-using ftf::test::Row;
 
 Value M(const char* units) {
     double d = 0;

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-
 #include "catalogue/Tdm.h"
 #include "common/Error.h"
 #include "model/CatalogueServices.h"
@@ -17,7 +15,6 @@ namespace {
 
 using ftf::test::OpenEmpty;
 using ftf::test::Put;
-using ftf::test::Row;
 
 class ConstructionCatalogue : public ::testing::Test {
 protected:
