@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <sstream>
 
 #include "calc/FurnCalc.h"
@@ -13,27 +12,15 @@
 #include "model/Construction.h"
 #include "settings/Setup.h"
 
+#include "../support/MemoryCatalogue.h"
+
 using namespace ftf;
 
 namespace {
 
-using Row = std::map<std::string, Value>;
-
-// Replaces the rows of the dataset's table.
-void Put(Table& t, const std::vector<Row>& rows) {
-    t.Close();
-    t.Data().ClearRows();
-    for (const Row& r : rows) {
-        RowValues values(static_cast<std::size_t>(t.FieldCount()));
-        for (const auto& [name, v] : r) {
-            const int f = t.FieldIndex(name);
-            if (f < 0) throw std::logic_error("no field " + name + " in " + t.Name());
-            values[static_cast<std::size_t>(f)] = v;
-        }
-        t.Data().LoadRow(values);
-    }
-    t.Open();
-}
+using ftf::test::OpenEmpty;
+using ftf::test::Replace;
+using ftf::test::Row;
 
 struct Colours : IPositionOrder {
     std::string InnerProfColor() const override { return "IN"; }
@@ -43,32 +30,32 @@ struct Colours : IPositionOrder {
 class Expand : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const auto& t : dm.DataSets()) t->Open();
-        Put(dm.T_FalzList(), {{{"ID", 101}, {"FalzLuft", 12}, {"FalzSize", 20}, {"FalzPos", 9}},
-                              {{"ID", 102}, {"FalzLuft", 0}, {"FalzSize", 20}, {"FalzPos", 9}},
-                              {{"ID", 201}, {"DornMass", 7.5}},
-                              {{"ID", 202}, {"DornMass", 0.0}},
-                              {{"ID", 301}, {"StulpType", 2}},
-                              {{"ID", 401}, {"OpenType", 0}}});
+        OpenEmpty(dm);
+        Replace(dm.T_FalzList(), {{{"ID", 101}, {"FalzLuft", 12}, {"FalzSize", 20}, {"FalzPos", 9}},
+                                  {{"ID", 102}, {"FalzLuft", 0}, {"FalzSize", 20}, {"FalzPos", 9}},
+                                  {{"ID", 201}, {"DornMass", 7.5}},
+                                  {{"ID", 202}, {"DornMass", 0.0}},
+                                  {{"ID", 301}, {"StulpType", 2}},
+                                  {{"ID", 401}, {"OpenType", 0}}});
         for (Table* t : {&dm.T_DornList(), &dm.T_StulpList(), &dm.T_OpenList()}) {
             t->Close();
             t->Open();
         }
-        Put(dm.T_FrnComp(), {{{"ID", "K"}, {"Name", "Комплект К"}, {"Direct", 1}, {"TFlugelAvailable", 1}},
-                             {{"ID", "Z"}, {"Name", "Пустой"}, {"Direct", 1}}});
-        Put(dm.T_FrnItem(), {{{"ID", "E-A"}, {"Name", "Элемент А"}},
-                             {{"ID", "E-V"}, {"Name", "Набор"}, {"Virtual", 1}},
-                             {{"ID", "E-S"}, {"Name", "Под-элемент"}, {"HasColor", 1}},
-                             {{"ID", "E-NO"}, {"Name", "Без артикула"}},
-                             {{"ID", "E-PL"}, {"Name", "Планка"}}});
-        Put(dm.T_FrnArt(), {{{"ID", "E-A"}, {"CatalogID", "A"}, {"Key", 1}},
-                            {{"ID", "E-S"}, {"CatalogID", "S-IN"}, {"Key", 2}, {"Color", "IN"}},
-                            {{"ID", "E-S"}, {"CatalogID", "S-OUT"}, {"Key", 3}, {"Color", "OUT"}},
-                            {{"ID", "E-NO"}, {"CatalogID", "NO"}, {"Key", 4}, {"FFBMin", 5000}, {"FFBMax", 6000}},
-                            {{"ID", "E-PL"}, {"CatalogID", "PL"}, {"Key", 5}}});
-        Put(dm.T_FrnItoI(), {{{"ID", "E-V"}, {"Item", "E-S"}, {"Number", 3}, {"ColorCondition", 2}},
-                             {{"ID", "E-NO"}, {"Item", "E-S"}, {"Number", 1}, {"ColorCondition", 1}, {"ItemSideNo", 4}}});
-        Put(dm.T_Catalog(), {{{"ID", "A"}}, {{"ID", "S-IN"}}, {{"ID", "S-OUT"}}, {{"ID", "PL"}}, {{"ID", "CV"}}});
+        Replace(dm.T_FrnComp(), {{{"ID", "K"}, {"Name", "Комплект К"}, {"Direct", 1}, {"TFlugelAvailable", 1}},
+                                 {{"ID", "Z"}, {"Name", "Пустой"}, {"Direct", 1}}});
+        Replace(dm.T_FrnItem(), {{{"ID", "E-A"}, {"Name", "Элемент А"}},
+                                 {{"ID", "E-V"}, {"Name", "Набор"}, {"Virtual", 1}},
+                                 {{"ID", "E-S"}, {"Name", "Под-элемент"}, {"HasColor", 1}},
+                                 {{"ID", "E-NO"}, {"Name", "Без артикула"}},
+                                 {{"ID", "E-PL"}, {"Name", "Планка"}}});
+        Replace(dm.T_FrnArt(), {{{"ID", "E-A"}, {"CatalogID", "A"}, {"Key", 1}},
+                                {{"ID", "E-S"}, {"CatalogID", "S-IN"}, {"Key", 2}, {"Color", "IN"}},
+                                {{"ID", "E-S"}, {"CatalogID", "S-OUT"}, {"Key", 3}, {"Color", "OUT"}},
+                                {{"ID", "E-NO"}, {"CatalogID", "NO"}, {"Key", 4}, {"FFBMin", 5000}, {"FFBMax", 6000}},
+                                {{"ID", "E-PL"}, {"CatalogID", "PL"}, {"Key", 5}}});
+        Replace(dm.T_FrnItoI(), {{{"ID", "E-V"}, {"Item", "E-S"}, {"Number", 3}, {"ColorCondition", 2}},
+                                 {{"ID", "E-NO"}, {"Item", "E-S"}, {"Number", 1}, {"ColorCondition", 1}, {"ItemSideNo", 4}}});
+        Replace(dm.T_Catalog(), {{{"ID", "A"}}, {{"ID", "S-IN"}}, {{"ID", "S-OUT"}}, {{"ID", "PL"}}, {{"ID", "CV"}}});
         pos.BuildContours(TFigure{1000, 1400, 0, 0, 0, 0, 0}, 201);
         pos.FalzType = 101;
         pos.OpenType = 401;
@@ -86,7 +73,7 @@ protected:
             r.emplace("ID", "K");
             r.emplace("Required", 1);
         }
-        Put(dm.T_FrnSet(), all);
+        Replace(dm.T_FrnSet(), all);
     }
 
     // The items as "article×count@side" in list order.
@@ -217,12 +204,12 @@ TEST_F(Expand, RunMessages) {
 
 TEST_F(Expand, PassesFollowOneAnother) {
     Rows({{{"Item", "E-A"}, {"Key", 1}, {"Number", 2}, {"ItemSideNo", 3}}});
-    Put(dm.T_FrnSchl(), {{{"CatalogID", "A"}, {"Item", "E-PL"}, {"Key", 1}, {"Number", 1}, {"StulpType", 6}},
-                         {{"CatalogID", "A"}, {"Item", "E-PL"}, {"Key", 2}, {"Number", 5}, {"StulpType", 2}},
-                         {{"CatalogID", "A"}, {"Item", "E-PL"}, {"Key", 3}, {"Number", 7}, {"ItemSideNo", 1}},
-                         {{"CatalogID", "PL"}, {"Item", "E-PL"}, {"Key", 4}, {"Number", 1}}});
-    Put(dm.T_FrnAbd(), {{{"CatalogID", "PL"}, {"Color", ""}, {"AccessoryID", "CV"}, {"Number", 1}}});
-    Put(dm.T_FrnDop(), {{{"CatalogID", "CV"}, {"AccessoryID", "S-IN"}, {"Key", 1}, {"Number", 3}}});
+    Replace(dm.T_FrnSchl(), {{{"CatalogID", "A"}, {"Item", "E-PL"}, {"Key", 1}, {"Number", 1}, {"StulpType", 6}},
+                             {{"CatalogID", "A"}, {"Item", "E-PL"}, {"Key", 2}, {"Number", 5}, {"StulpType", 2}},
+                             {{"CatalogID", "A"}, {"Item", "E-PL"}, {"Key", 3}, {"Number", 7}, {"ItemSideNo", 1}},
+                             {{"CatalogID", "PL"}, {"Item", "E-PL"}, {"Key", 4}, {"Number", 1}}});
+    Replace(dm.T_FrnAbd(), {{{"CatalogID", "PL"}, {"Color", ""}, {"AccessoryID", "CV"}, {"Number", 1}}});
+    Replace(dm.T_FrnDop(), {{{"CatalogID", "CV"}, {"AccessoryID", "S-IN"}, {"Key", 1}, {"Number", 3}}});
     set().FurnColor = "GOLD";
     set().Calculate();
     // One plate per piece (×2); a plate is not searched for plates again; its colourless cover
@@ -250,7 +237,7 @@ TEST_F(Expand, ComplectFitsSashByItsSideRows) {
         sides.push_back({{"ID", "K"}, {"Side", n}, {"MinSize", 900}, {"MaxSize", 1400}, {"MinAngle", 89.0},
                          {"MaxAngle", 91.0}});
     sides.push_back({{"ID", "T"}, {"Side", 1}, {"MaxSize", 5000}, {"MaxAngle", 360.0}});
-    Put(dm.T_FrnSide(), sides);
+    Replace(dm.T_FrnSide(), sides);
     EXPECT_TRUE(ComplectFitsSash(dm, sash(), "K"));
     EXPECT_FALSE(ComplectFitsSash(dm, sash(), "T"));     // one row, four sides
     EXPECT_FALSE(ComplectFitsSash(dm, sash(), "NONE"));  // no rows fit no sash

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -14,27 +13,14 @@
 #include "common/Error.h"
 #include "settings/Setup.h"
 
+#include "../support/MemoryCatalogue.h"
+
 using namespace ftf;
 
 namespace {
 
-using Row = std::map<std::string, Value>;
-
-// Adds rows to a dataset's table without a store (nothing is written anywhere) and leaves the
-// dataset open.
-void Put(Table& t, const std::vector<Row>& rows) {
-    t.Close();
-    for (const Row& r : rows) {
-        RowValues values(static_cast<std::size_t>(t.FieldCount()));
-        for (const auto& [name, v] : r) {
-            const int f = t.FieldIndex(name);
-            if (f < 0) throw std::logic_error("no field " + name + " in " + t.Name());
-            values[static_cast<std::size_t>(f)] = v;
-        }
-        t.Data().LoadRow(values);
-    }
-    t.Open();
-}
+using ftf::test::OpenEmpty;
+using ftf::test::Put;
 
 Value M(const char* units) {
     double d = 0;
@@ -62,7 +48,7 @@ TftfCurrencyList Rates(std::vector<std::pair<int, float>> items) {
 class Lookups : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const auto& t : dm.DataSets()) t->Open();
+        OpenEmpty(dm);
         Put(dm.T_Currency(), {
             {{"ID", 3}, {"Name", "EUR"}, {"Value", 4.0}, {"Dec", 2}},
             {{"ID", 1}, {"Name", "руб."}, {"Value", 1.0}, {"Dec", 2}, {"Nominative", "рубль"},

@@ -1,35 +1,17 @@
 // Runs the built `ftf calc` on the demo catalogue: the JSON result of the worked example, the
 // set dialog's checks, the catalogue's messages and malformed input.
 
-#include <sys/wait.h>
-
-#include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include "../catalogue/StorageFixture.h"
+#include "FtfProcess.h"
 
 namespace {
 
-struct RunResult {
-    std::string out;
-    std::string err;
-    int status = -1;
-};
-
-std::string ShellQuote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) {
-        if (c == '\'') q += "'\\''";
-        else q += c;
-    }
-    return q + "'";
-}
+using ftf::test::RunResult;
 
 const char kWindow[] = R"({"order": {"InnerProfColor": "WHITE", "OuterProfColor": "WHITE", "CurrencyId": 1},
  "position": {"figure": {"B": 1000, "H": 1400}, "PosNo": "001", "Quantity": 1, "FurnSys": "1100",
@@ -42,43 +24,18 @@ const char kWindow[] = R"({"order": {"InnerProfColor": "WHITE", "OuterProfColor"
 class CalcCli : public ::testing::Test {
 protected:
     void SetUp() override {
-        RunResult r = Run({"catalog", "load-sql", FTF_SOURCE_DIR "/data/demo/catalogue.sql", "--into", catalog}, "");
+        RunResult r = proc.Run({"catalog", "load-sql", FTF_SOURCE_DIR "/data/demo/catalogue.sql", "--into", catalog}, "");
         ASSERT_EQ(r.status, 0) << r.err;
-    }
-
-    RunResult Run(const std::vector<std::string>& args, const std::string& input) {
-        const std::string errFile = dir.Str() + "/stderr.txt";
-        const std::string inFile = dir.Str() + "/input.json";
-        std::ofstream(inFile, std::ios::binary) << input;
-        std::string cmd = ShellQuote(FTF_BINARY_DIR "/ftf");
-        for (const auto& a : args) cmd += " " + ShellQuote(a);
-        cmd += " <" + ShellQuote(inFile) + " 2>" + ShellQuote(errFile);
-        RunResult r;
-        FILE* p = popen(cmd.c_str(), "r");
-        if (!p) {
-            ADD_FAILURE() << "popen failed: " << cmd;
-            return r;
-        }
-        char buf[4096];
-        std::size_t n;
-        while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-        const int st = pclose(p);
-        r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-        std::ifstream in(errFile, std::ios::binary);
-        std::ostringstream ss;
-        ss << in.rdbuf();
-        r.err = ss.str();
-        return r;
     }
 
     RunResult Calc(const std::string& input, bool json = true) {
         std::vector<std::string> args = {"calc", "--catalog", catalog};
         if (json) args.push_back("--json");
-        return Run(args, input);
+        return proc.Run(args, input);
     }
 
-    ftf::test::StorageDir dir;
-    std::string catalog = dir.Sub("Catalog");
+    ftf::test::FtfProcess proc;
+    std::string catalog = proc.MakeDir("Catalog");
 };
 
 }  // namespace

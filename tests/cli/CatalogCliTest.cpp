@@ -1,14 +1,8 @@
 // Runs the built `ftf catalog` on a small Paradox catalogue: import, the dataset list, queries
 // with their value formats, loading SQL, and the errors.
 
-#include <sys/wait.h>
-
-#include <chrono>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -16,74 +10,40 @@
 
 #include "catalogue/ParadoxReader.h"
 #include "catalogue/ParadoxWriter.h"
+#include "FtfProcess.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct RunResult {
-    std::string out;
-    std::string err;
-    int status = -1;
-};
-
-std::string ShellQuote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) {
-        if (c == '\'') q += "'\\''";
-        else q += c;
-    }
-    return q + "'";
-}
+using ftf::test::RunResult;
 
 class CatalogCli : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::random_device rd;
-        dir_ = fs::temp_directory_path() /
-               ("ftf-catcli-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) + "-" +
-                std::to_string(rd()));
-        fs::create_directories(dir_ / "px");
+        const fs::path dir = proc.Root();
+        fs::create_directories(dir / "px");
         // A few supplier tables; the others are missing, which the opening reports.
-        ftf::WriteParadoxFromDescription((dir_ / "px/COLORSET.DB").string(), "Color:A10;Name:A30\n01|Белый\n02|Коричневый\n");
-        ftf::WriteParadoxFromDescription((dir_ / "px/Currency.DB").string(),
+        ftf::WriteParadoxFromDescription((dir / "px/COLORSET.DB").string(), "Color:A10;Name:A30\n01|Белый\n02|Коричневый\n");
+        ftf::WriteParadoxFromDescription((dir / "px/Currency.DB").string(),
                                          "ID:S;Name:A5;Value:#4;Dec:S\n1|RUB|1|2\n2|EUR|95.1234|2\n");
-        ftf::WriteParadoxFromDescription((dir_ / "px/catalog.db").string(),
+        ftf::WriteParadoxFromDescription((dir / "px/catalog.db").string(),
                                          "ID:A30;Name:A100;Price:$;Currency:S;MinTrade:#2;GOST:A40;Virtual:S\n"
                                          "A1|Петля|12.3456|2|2.5|ГОСТ 1|1\n"
                                          "A2|Ручка\tбелая||1|||\n"
                                          "B1|Замок|-0.5|9|-1.25||0\n");
-        ftf::WriteParadoxFromDescription((dir_ / "px/ParamList.DB").string(),
+        ftf::WriteParadoxFromDescription((dir / "px/ParamList.DB").string(),
                                          "ID:I;Name:A30;DornMass:#1\n50|вне|1\n100|Фальц|0\n250|Дорн|7.5\n600|вне|2\n");
-        std::ofstream(dir_ / "px/ftfurniture.ini") << "[Firm]\n";
+        std::ofstream(dir / "px/ftfurniture.ini") << "[Firm]\n";
     }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
+    // Runs `ftf catalog args…`.
+    RunResult Run(std::vector<std::string> args) {
+        args.insert(args.begin(), "catalog");
+        return proc.Run(args);
     }
+    std::string P(const char* sub) const { return proc.Path(sub); }
 
-    RunResult Run(const std::vector<std::string>& args) {
-        fs::path errFile = dir_ / "stderr.txt";
-        std::string cmd = ShellQuote(FTF_BINARY_DIR "/ftf") + " catalog";
-        for (const auto& a : args) cmd += " " + ShellQuote(a);
-        cmd += " 2>" + ShellQuote(errFile.string());
-        RunResult r;
-        FILE* p = popen(cmd.c_str(), "r");
-        if (!p) return r;
-        char buf[4096];
-        std::size_t n;
-        while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-        int st = pclose(p);
-        r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-        std::ifstream e(errFile);
-        std::stringstream ss;
-        ss << e.rdbuf();
-        r.err = ss.str();
-        return r;
-    }
-    std::string P(const char* sub) const { return (dir_ / sub).string(); }
-
-    fs::path dir_;
+    ftf::test::FtfProcess proc;
 };
 
 }  // namespace
@@ -91,7 +51,7 @@ protected:
 TEST_F(CatalogCli, ImportThenListAndQuery) {
     RunResult imp = Run({"import", P("px"), "--into", P("db")});
     EXPECT_EQ(imp.status, 0) << imp.err;
-    EXPECT_TRUE(fs::exists(dir_ / "db/FTFurniture.ini"));
+    EXPECT_TRUE(fs::exists(proc.Root() / "db/FTFurniture.ini"));
 
     RunResult tables = Run({"tables", "--catalog", P("db")});
     EXPECT_EQ(tables.status, 2);  // most tables are missing, and are reported

@@ -1,34 +1,17 @@
 // Runs the built `ftf catalog price` on a small Paradox catalogue: the converted and adjusted
 // price, and the catalogue's messages with a failing status.
 
-#include <sys/wait.h>
-
-#include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "../catalogue/StorageFixture.h"
+#include "FtfProcess.h"
 
 namespace {
 
-struct RunResult {
-    std::string out;
-    std::string err;
-    int status = -1;
-};
-
-std::string ShellQuote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) {
-        if (c == '\'') q += "'\\''";
-        else q += c;
-    }
-    return q + "'";
-}
+using ftf::test::RunResult;
 
 class CatalogPriceCli : public ::testing::Test {
 protected:
@@ -44,35 +27,12 @@ protected:
                     {{"ID", "A2"}, {"Name", "Запор"}, {"Price", "12.3456"}, {"Currency", "1"}, {"PriceGrp", "0"}}});
     }
 
-    RunResult Run(const std::vector<std::string>& args) {
-        const std::string errFile = dir.Str() + "/stderr.txt";
-        std::string cmd = ShellQuote(FTF_BINARY_DIR "/ftf");
-        for (const auto& a : args) cmd += " " + ShellQuote(a);
-        cmd += " 2>" + ShellQuote(errFile);
-        RunResult r;
-        FILE* p = popen(cmd.c_str(), "r");
-        if (!p) {
-            ADD_FAILURE() << "popen failed: " << cmd;
-            return r;
-        }
-        char buf[4096];
-        std::size_t n;
-        while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-        const int st = pclose(p);
-        r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-        std::ifstream in(errFile, std::ios::binary);
-        std::ostringstream ss;
-        ss << in.rdbuf();
-        r.err = ss.str();
-        return r;
-    }
-
     RunResult Price(const std::string& article, const std::string& currency) {
-        return Run({"catalog", "price", article, "--catalog", catalog, "--currency", currency});
+        return proc.Run({"catalog", "price", article, "--catalog", catalog, "--currency", currency});
     }
 
-    ftf::test::StorageDir dir;
-    std::string catalog = dir.Sub("Catalog");
+    ftf::test::FtfProcess proc;
+    std::string catalog = proc.MakeDir("Catalog");
 };
 
 TEST_F(CatalogPriceCli, PrintsThePriceInTheWorkingCurrency) {
@@ -87,7 +47,7 @@ TEST_F(CatalogPriceCli, PrintsThePriceInTheWorkingCurrency) {
         EXPECT_EQ(r.status, 0) << c.article << " " << c.currency << ": " << r.err;
         EXPECT_EQ(r.out, c.out) << c.article << " " << c.currency;
     }
-    RunResult r = Run({"catalog", "price", "--currency=3", "A1", "--catalog=" + catalog});
+    RunResult r = proc.Run({"catalog", "price", "--currency=3", "A1", "--catalog=" + catalog});
     EXPECT_EQ(r.out, "45.0000\n");
 }
 
@@ -116,7 +76,7 @@ TEST_F(CatalogPriceCli, RefusesIncompleteArguments) {
         {{"catalog", "price", "A1", "--catalog", catalog + "/none", "--currency", "1"}, "не найдена"},
     };
     for (const auto& c : cases) {
-        RunResult r = Run(c.args);
+        RunResult r = proc.Run(c.args);
         EXPECT_EQ(r.status, 1) << r.err;
         EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
     }

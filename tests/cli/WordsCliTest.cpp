@@ -1,75 +1,25 @@
 // Runs the built `ftf words` and checks its output, its messages and its exit status.
 
-#include <sys/wait.h>
-
-#include <chrono>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-namespace fs = std::filesystem;
+#include "FtfProcess.h"
 
 namespace {
 
-struct RunResult {
-    std::string out;
-    std::string err;
-    int status = -1;
-};
-
-std::string ShellQuote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) {
-        if (c == '\'') q += "'\\''";
-        else q += c;
-    }
-    return q + "'";
-}
+using ftf::test::RunResult;
 
 class WordsCli : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::random_device rd;
-        dir_ = fs::temp_directory_path() /
-               ("ftf-words-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) +
-                "-" + std::to_string(rd()));
-        fs::create_directories(dir_);
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
+    // Runs `ftf words args…`.
+    RunResult Run(std::vector<std::string> args) {
+        args.insert(args.begin(), "words");
+        return proc.Run(args);
     }
 
-    RunResult Run(const std::vector<std::string>& args) {
-        fs::path errFile = dir_ / "stderr.txt";
-        std::string cmd = ShellQuote(FTF_BINARY_DIR "/ftf") + " words";
-        for (const auto& a : args) cmd += " " + ShellQuote(a);
-        cmd += " 2>" + ShellQuote(errFile.string());
-        RunResult r;
-        FILE* p = popen(cmd.c_str(), "r");
-        if (!p) {
-            ADD_FAILURE() << "popen failed: " << cmd;
-            return r;
-        }
-        char buf[4096];
-        std::size_t n;
-        while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-        int st = pclose(p);
-        r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-        std::ifstream in(errFile, std::ios::binary);
-        std::ostringstream ss;
-        ss << in.rdbuf();
-        r.err = ss.str();
-        return r;
-    }
-
-    fs::path dir_;
+    ftf::test::FtfProcess proc;
 };
 
 const std::vector<std::string> kRouble = {"--one", "рубль", "--few", "рубля", "--many", "рублей",

@@ -2,37 +2,24 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-
 #include "catalogue/Tdm.h"
 #include "common/Error.h"
 #include "model/CatalogueServices.h"
 #include "model/Construction.h"
 
+#include "../support/MemoryCatalogue.h"
+
 using namespace ftf;
 
 namespace {
 
-using Row = std::map<std::string, Value>;
-
-void Put(Table& t, const std::vector<Row>& rows) {
-    t.Close();
-    for (const Row& r : rows) {
-        RowValues values(static_cast<std::size_t>(t.FieldCount()));
-        for (const auto& [name, v] : r) {
-            const int f = t.FieldIndex(name);
-            if (f < 0) throw std::logic_error("no field " + name + " in " + t.Name());
-            values[static_cast<std::size_t>(f)] = v;
-        }
-        t.Data().LoadRow(values);
-    }
-    t.Open();
-}
+using ftf::test::OpenEmpty;
+using ftf::test::Put;
 
 class ConstructionCatalogue : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const auto& t : dm.DataSets()) t->Open();
+        OpenEmpty(dm);
         Put(dm.T_FrnComp(), {
             {{"ID", "K'1"}, {"Name", "Поворотно-откидной"}, {"ScrColor", 255}, {"Image", 3}},
             {{"ID", "H1"}, {"Name", "Ручка"}, {"ScrColor", 42}, {"Image", 0}},

@@ -5,10 +5,12 @@
 #include "common/Error.h"
 #include "common/ScriptedPrompter.h"
 #include "ConstructionFakes.h"
+#include "SketchFixtures.h"
 
 using namespace ftf;
 using ftf::test::FakeCatalogue;
 using ftf::test::FakeEngine;
+using ftf::test::MakeFigure;
 
 namespace {
 
@@ -16,18 +18,6 @@ std::vector<TPoint> PointsOf(const TftfFlugel& sash) {
     std::vector<TPoint> out;
     for (const auto& p : sash.Points) out.push_back(p->Pos());
     return out;
-}
-
-TFigure Figure(std::int32_t figure, float b, float h, float x = 0, float y = 0, float r = 0) {
-    TFigure f;
-    f.Figure = figure;
-    f.B = b;
-    f.H = h;
-    f.X = x;
-    f.Y = y;
-    f.R = r;
-    f.R2 = r;
-    return f;
 }
 
 TSashBuffer Buffer(const std::string& complect) {
@@ -86,14 +76,14 @@ TEST(Construction, FiguresBuildTheirContours) {
         TFigure figure;
         std::vector<TPoint> points;
     } cases[] = {
-        {Figure(0, 1000, 1400), {{0, 14000}, {0, 0}, {10000, 0}, {10000, 14000}}},
-        {Figure(3, 1000, 1400, 300), {{0, 14000}, {0, 11000}, {10000, 0}, {10000, 14000}}},
-        {Figure(4, 1000, 1400, 300), {{0, 14000}, {0, 0}, {10000, 11000}, {10000, 14000}}},
-        {Figure(5, 1000, 1400), {{0, 14000}, {10000, 0}, {10000, 14000}}},
-        {Figure(6, 1000, 1400), {{0, 14000}, {0, 0}, {10000, 14000}}},
-        {Figure(7, 1000, 1400, 500, 0, 500), {{0, 14000}, {0, 5000}, {10000, 5000}, {10000, 14000}}},
+        {MakeFigure(0, 1000, 1400), {{0, 14000}, {0, 0}, {10000, 0}, {10000, 14000}}},
+        {MakeFigure(3, 1000, 1400, 300), {{0, 14000}, {0, 11000}, {10000, 0}, {10000, 14000}}},
+        {MakeFigure(4, 1000, 1400, 300), {{0, 14000}, {0, 0}, {10000, 11000}, {10000, 14000}}},
+        {MakeFigure(5, 1000, 1400), {{0, 14000}, {10000, 0}, {10000, 14000}}},
+        {MakeFigure(6, 1000, 1400), {{0, 14000}, {0, 0}, {10000, 14000}}},
+        {MakeFigure(7, 1000, 1400, 500, 0, 500), {{0, 14000}, {0, 5000}, {10000, 5000}, {10000, 14000}}},
         // Sizes are rounded to tenths of mm half away from zero.
-        {Figure(0, 1000.04f, 1399.96f), {{0, 14000}, {0, 0}, {10000, 0}, {10000, 14000}}},
+        {MakeFigure(0, 1000.04f, 1399.96f), {{0, 14000}, {0, 0}, {10000, 0}, {10000, 14000}}},
     };
     for (const Case& c : cases) {
         TftfConstruction pos;
@@ -120,7 +110,7 @@ TEST(Construction, FiguresBuildTheirContours) {
 
 TEST(Construction, ArchedSidesGetRadiusAndCentre) {
     TftfConstruction arch;
-    arch.BuildContours(Figure(7, 1000, 1400, 500, 0, 500), 0);
+    arch.BuildContours(MakeFigure(7, 1000, 1400, 500, 0, 500), 0);
     const TftfLine& top = *arch.Sash1->Sides[1];
     EXPECT_EQ(top.StartPoint->Pos(), (TPoint{0, 5000}));
     EXPECT_EQ(top.EndPoint->Pos(), (TPoint{10000, 5000}));
@@ -134,14 +124,14 @@ TEST(Construction, ArchedSidesGetRadiusAndCentre) {
 
     // The standard figure takes the radius on its top side too.
     TftfConstruction rounded;
-    rounded.BuildContours(Figure(0, 1000, 1400, 0, 0, 500), 0);
+    rounded.BuildContours(MakeFigure(0, 1000, 1400, 0, 0, 500), 0);
     EXPECT_EQ(rounded.Sash1->Sides[1]->Radius, 5000);
     EXPECT_EQ(rounded.Sash1->Sides[1]->Centre, (TFloatPoint{5000, 0}));
 }
 
 TEST(Construction, StulpFiguresBuildTwoSashesSideBySide) {
     TftfConstruction pos;
-    pos.BuildContours(Figure(1, 9999, 1400, 600, 700), 3);  // B is not used
+    pos.BuildContours(MakeFigure(1, 9999, 1400, 600, 700), 3);  // B is not used
     EXPECT_EQ(pos.Arrangement, 1);
     EXPECT_EQ(pos.DependentSash(), pos.Sash1.get());
     EXPECT_EQ(PointsOf(*pos.Sash1),
@@ -152,7 +142,7 @@ TEST(Construction, StulpFiguresBuildTwoSashesSideBySide) {
     EXPECT_EQ(pos.Sash2->Dornmass, 3);
 
     TftfConstruction other;
-    other.BuildContours(Figure(2, 0, 1400, 600, 700), 0);
+    other.BuildContours(MakeFigure(2, 0, 1400, 600, 700), 0);
     EXPECT_EQ(other.Arrangement, 0);
     EXPECT_EQ(other.DependentSash(), other.Sash2.get());
     EXPECT_EQ(other.Sash2->Points.size(), 4u);
@@ -160,7 +150,7 @@ TEST(Construction, StulpFiguresBuildTwoSashesSideBySide) {
 
 TEST(Construction, SideNavigationAndHandleQueries) {
     TftfConstruction pos;
-    pos.BuildContours(Figure(0, 1000, 1400), 0);
+    pos.BuildContours(MakeFigure(0, 1000, 1400), 0);
     TftfFlugel& sash = *pos.Sash1;
     EXPECT_EQ(sash.PrevSide(*sash.Sides[0]), sash.Sides[3].get());
     EXPECT_EQ(sash.PrevSide(*sash.Sides[2]), sash.Sides[1].get());
@@ -182,7 +172,7 @@ TEST(Construction, SideNavigationAndHandleQueries) {
 
 TEST(Construction, SetHandlePlacesTheMarkerBesideTheSide) {
     TftfConstruction pos;
-    pos.BuildContours(Figure(0, 1000, 1400), 0);
+    pos.BuildContours(MakeFigure(0, 1000, 1400), 0);
     TftfLine& left = *pos.Sash1->Sides[0];  // (0, 14000) up to (0, 0)
     left.Handled = true;
     left.SetHandle(1050, false);
@@ -213,7 +203,7 @@ TEST(Construction, TotalIsQuantityTimesPrice) {
 
 TEST_F(ConstructionSets, ApplySetCalculatesSetsAndPrice) {
     TftfConstruction pos;
-    pos.BuildContours(Figure(0, 1000, 1400), 0);
+    pos.BuildContours(MakeFigure(0, 1000, 1400), 0);
     pos.Sash2->FurnComp = std::make_unique<TftfFurnComp>(pos.Sash2.get());
     TSashBuffer b1 = Buffer("K1");
     b1.Dornmass = 35;
@@ -256,7 +246,7 @@ TEST_F(ConstructionSets, ApplySetCalculatesSetsAndPrice) {
 TEST_F(ConstructionSets, TheDependentSashIsCalculatedLast) {
     for (std::uint8_t arrangement : {std::uint8_t{1}, std::uint8_t{0}}) {
         TftfConstruction pos;
-        pos.BuildContours(Figure(arrangement == 1 ? 1 : 2, 0, 1400, 600, 700), 0);
+        pos.BuildContours(MakeFigure(arrangement == 1 ? 1 : 2, 0, 1400, 600, 700), 0);
         engine.calls.clear();
         pos.ApplySet("100", "", "", 0, 0, 0, 0, 0, Buffer("K1"), Buffer("K2"));
         const TftfFlugel* dependent = pos.DependentSash();
@@ -270,7 +260,7 @@ TEST_F(ConstructionSets, TheDependentSashIsCalculatedLast) {
 
 TEST_F(ConstructionSets, PairRuleClearsTheDependentSet) {
     TftfConstruction pos;
-    pos.BuildContours(Figure(1, 0, 1400, 600, 700), 0);  // arrangement 1: Sash1 depends
+    pos.BuildContours(MakeFigure(1, 0, 1400, 600, 700), 0);  // arrangement 1: Sash1 depends
     pos.Sash1->CalcSet("100", "", "", Buffer("K1"));
     pos.Sash2->CalcSet("100", "", "", Buffer("K2"));
     ASSERT_NE(pos.Sash1->FurnComp, nullptr);
@@ -289,7 +279,7 @@ TEST_F(ConstructionSets, PairRuleClearsTheDependentSet) {
 
 TEST_F(ConstructionSets, EmptyChoicesRemoveTheSet) {
     TftfConstruction pos;
-    pos.BuildContours(Figure(0, 1000, 1400), 0);
+    pos.BuildContours(MakeFigure(0, 1000, 1400), 0);
     TSashBuffer extraOnly;
     extraOnly.ExtraComplects = {"X1"};
     pos.Sash1->CalcSet("100", "", "", extraOnly);
@@ -306,7 +296,7 @@ TEST_F(ConstructionSets, EmptyChoicesRemoveTheSet) {
 
 TEST_F(ConstructionSets, FailingCalculationRemovesOnlyANewSet) {
     TftfConstruction pos;
-    pos.BuildContours(Figure(0, 1000, 1400), 0);
+    pos.BuildContours(MakeFigure(0, 1000, 1400), 0);
     engine.run = [](TftfFurnComp& set) {
         set.AddItem("ART-1", "", "", false, 0, "", 1, 0);
         throw FtfError("Не найден артикул");
@@ -330,7 +320,7 @@ TEST_F(ConstructionSets, ChangeSetMarksSidesWithoutCalculating) {
     catalogue.sides["K1"] = {{1, 1, 3, 1, 0, 0}, {4, 0, 0, 0, 1, 0}};
     catalogue.images["K1"] = 2;
     TftfConstruction pos;
-    pos.BuildContours(Figure(0, 1000, 1400), 0);
+    pos.BuildContours(MakeFigure(0, 1000, 1400), 0);
     pos.Sash2->FurnComp = std::make_unique<TftfFurnComp>(pos.Sash2.get());
     pos.ChangeSet(Buffer("K1"), Buffer("K2"));
     EXPECT_TRUE(engine.calls.empty());
@@ -373,7 +363,7 @@ TEST_F(ConstructionSets, BackupRestoreAndCopy) {
     pos.PosName = "Окно";
     pos.Quantity = 2;
     pos.Notes = {"первая", "вторая"};
-    pos.BuildContours(Figure(0, 1000, 1400), 5);
+    pos.BuildContours(MakeFigure(0, 1000, 1400), 5);
 
     TSpecStream backup;
     pos.SaveBackup(backup);

@@ -8,28 +8,15 @@
 #include <string>
 
 #include "common/Error.h"
+#include "SketchFixtures.h"
 
 using namespace ftf;
+using ftf::test::MakePosition;
 
 namespace {
 
 // The Cyrillic capital EN (U+041D) that ends the catalogue's height variables.
 const std::string kEn = "\xD0\x9D";
-
-// A position built as the position dialog builds it, sizes in mm.
-std::unique_ptr<TftfConstruction> Position(int figure, float b, float h, float x = 0, float y = 0, float r = 0) {
-    auto pos = std::make_unique<TftfConstruction>();
-    TFigure f;
-    f.Figure = figure;
-    f.B = b;
-    f.H = h;
-    f.X = x;
-    f.Y = y;
-    f.R = r;
-    f.R2 = r;
-    pos->BuildContours(f, 0);
-    return pos;
-}
 
 // A sash from points in tenths of mm with the given radius on one side.
 void Contour(TftfFlugel& sash, std::initializer_list<TPoint> points, int arcSide = -1, float radius = 0) {
@@ -60,7 +47,7 @@ TEST(Measures, RebateSizeOfTheFigures) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        auto pos = Position(c.figure, c.b, c.h, c.x, c.y, c.r);
+        auto pos = MakePosition(c.figure, c.b, c.h, c.x, c.y, c.r);
         std::int32_t w = -1, h = -1;
         RebateSize(*pos->Sash1, w, h);
         EXPECT_EQ(w, c.width);
@@ -70,7 +57,7 @@ TEST(Measures, RebateSizeOfTheFigures) {
 }
 
 TEST(Measures, ExtremesKeepTheEarlierPointOnTies) {
-    auto pos = Position(0, 1000, 1400);  // (0,14000) (0,0) (10000,0) (10000,14000)
+    auto pos = MakePosition(0, 1000, 1400);  // (0,14000) (0,0) (10000,0) (10000,14000)
     const TRebateExtremes r = RebateExtremes(*pos->Sash1);
     EXPECT_EQ(r.MinX, (TPoint{0, 14000}));   // point 0; point 1 only ties
     EXPECT_EQ(r.MinY, (TPoint{0, 0}));       // point 1; point 2 only ties
@@ -111,7 +98,7 @@ TEST(Measures, EmptySashMeasuresNothing) {
 }
 
 TEST(Measures, RebateBoxTruncatesTowardsZero) {
-    auto arch = Position(0, 1000, 1400, 0, 0, 500);
+    auto arch = MakePosition(0, 1000, 1400, 0, 0, 500);
     TPoint tl, br;
     RebateBox(*arch->Sash1, tl, br);
     EXPECT_EQ(tl, (TPoint{0, -500}));
@@ -123,7 +110,7 @@ TEST(Measures, RebateBoxTruncatesTowardsZero) {
     EXPECT_EQ(tl, (TPoint{-123, -123}));  // not −124
     EXPECT_EQ(br, (TPoint{123, 123}));
 
-    auto stulp = Position(1, 0, 1400, 600, 700);
+    auto stulp = MakePosition(1, 0, 1400, 600, 700);
     RebateBox(*stulp->Sash2, tl, br);
     EXPECT_EQ(tl, (TPoint{600, 0}));
     EXPECT_EQ(br, (TPoint{1300, 1400}));
@@ -131,11 +118,11 @@ TEST(Measures, RebateBoxTruncatesTowardsZero) {
 
 TEST(Measures, PositionRebateSize) {
     std::int32_t w = 0, h = 0;
-    PositionRebateSize(*Position(0, 1000, 1400), w, h);
+    PositionRebateSize(*MakePosition(0, 1000, 1400), w, h);
     EXPECT_EQ(w, 1000);
     EXPECT_EQ(h, 1400);
 
-    auto stulp = Position(1, 0, 1400, 600, 700);
+    auto stulp = MakePosition(1, 0, 1400, 600, 700);
     PositionRebateSize(*stulp, w, h);
     EXPECT_EQ(w, 1300);
     EXPECT_EQ(h, 1400);
@@ -150,7 +137,7 @@ TEST(Measures, PositionRebateSize) {
 }
 
 TEST(Measures, SideLengthsArcKindsAndOrientation) {
-    auto trapezoid = Position(3, 1000, 1400, 600);  // (0,14000) (0,8000) (10000,0) (10000,14000)
+    auto trapezoid = MakePosition(3, 1000, 1400, 600);  // (0,14000) (0,8000) (10000,0) (10000,14000)
     const auto& s = trapezoid->Sash1->Sides;
     EXPECT_FLOAT_EQ(SideLength(*s[0]), 600);
     EXPECT_FLOAT_EQ(SideLength(*s[1]), static_cast<float>(std::hypot(10000.0, 8000.0) / 10));
@@ -188,27 +175,27 @@ TEST(Measures, SideLengthsArcKindsAndOrientation) {
 }
 
 TEST(Measures, CornerAngles) {
-    auto rect = Position(0, 1000, 1400);
+    auto rect = MakePosition(0, 1000, 1400);
     for (int i = 0; i < 4; ++i) EXPECT_FLOAT_EQ(CornerAngleAt(*rect->Sash1, i), 90) << i;
     EXPECT_EQ(CornerAngleAt(*rect->Sash1, 4), 0);
     EXPECT_EQ(CornerAngleAt(*rect->Sash1, -1), 0);
 
     // Triangle (0,14000) (10000,0) (10000,14000): the corner at point 0 opens atan(1.4).
-    auto triangle = Position(5, 1000, 1400);
+    auto triangle = MakePosition(5, 1000, 1400);
     const float a0 = CornerAngleAt(*triangle->Sash1, 0);
     EXPECT_NEAR(a0, std::atan(1.4) * 180 / std::numbers::pi, 1e-4);
     EXPECT_NEAR(CornerAngleAt(*triangle->Sash1, 1), 90 - a0, 1e-4);
     EXPECT_FLOAT_EQ(CornerAngleAt(*triangle->Sash1, 2), 90);
 
     // The arch: the half circle leaves the upright sides along their own line.
-    auto arch = Position(7, 1000, 1400, 500, 0, 500);
+    auto arch = MakePosition(7, 1000, 1400, 500, 0, 500);
     EXPECT_FLOAT_EQ(CornerAngleAt(*arch->Sash1, 1), 180);
     EXPECT_FLOAT_EQ(CornerAngleAt(*arch->Sash1, 2), 180);
     EXPECT_FLOAT_EQ(CornerAngleAt(*arch->Sash1, 0), 90);
 }
 
 TEST(Measures, FormulaVariables) {
-    auto pos = Position(0, 1000, 1400);
+    auto pos = MakePosition(0, 1000, 1400);
     const TftfFlugel& sash = *pos->Sash1;
     struct { std::string formula; double value; } cases[] = {
         {"FB", 1000}, {"FFB", 1000}, {"FRB", 1000},
@@ -225,12 +212,12 @@ TEST(Measures, FormulaVariables) {
     pos->Sash1->Points[2]->X = 12000;
     pos->Sash1->Points[3]->X = 12000;
     EXPECT_DOUBLE_EQ(Evaluate(sash, "FFB"), 1200);
-    auto arched = Position(0, 1000, 1400, 0, 0, 500);
+    auto arched = MakePosition(0, 1000, 1400, 0, 0, 500);
     EXPECT_DOUBLE_EQ(Evaluate(*arched->Sash1, "FF" + kEn), 1900);
 }
 
 TEST(Measures, FormulaFunctions) {
-    auto pos = Position(1, 0, 1400, 600, 700);
+    auto pos = MakePosition(1, 0, 1400, 600, 700);
     TftfFlugel& sash = *pos->Sash1;
     sash.Sides[0]->Handled = true;
     sash.Sides[0]->HandleHeight = 1050;
@@ -253,12 +240,12 @@ TEST(Measures, FormulaFunctions) {
     TftfFlugel alone;
     Contour(alone, {{0, 0}, {100, 0}, {100, 100}});
     EXPECT_DOUBLE_EQ(Evaluate(alone, "FGA(1)"), 0);
-    auto single = Position(0, 1000, 1400);
+    auto single = MakePosition(0, 1000, 1400);
     EXPECT_DOUBLE_EQ(Evaluate(*single->Sash1, "FGA(1)"), 0);
 }
 
 TEST(Measures, FormulaErrors) {
-    auto pos = Position(0, 1000, 1400);
+    auto pos = MakePosition(0, 1000, 1400);
     const TftfFlugel& sash = *pos->Sash1;
     struct { const char* formula; const char* what; } cases[] = {
         {"FG(1.5)", "аргумент функции FG [1.5] не является номером стороны"},

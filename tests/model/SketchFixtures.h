@@ -1,7 +1,8 @@
 #pragma once
-// Positions for sketch tests, built from figures as the position dialog builds them, with side
-// roles marked the way binding a complect's side rows marks them.
+// Positions for the model and sketch tests, built from figures as the position dialog builds
+// them, with side roles marked the way binding a complect's side rows marks them.
 
+#include <cstdint>
 #include <memory>
 
 #include "model/Construction.h"
@@ -9,9 +10,8 @@
 
 namespace ftf::test {
 
-inline std::unique_ptr<TftfConstruction> MakePosition(int figure, float b, float h, float x = 0,
-                                                      float y = 0, float r = 0) {
-    auto pos = std::make_unique<TftfConstruction>();
+/// A figure as the position dialog fills it, sizes in mm; both radii are `r`.
+inline TFigure MakeFigure(std::int32_t figure, float b, float h, float x = 0, float y = 0, float r = 0) {
     TFigure f;
     f.Figure = figure;
     f.B = b;
@@ -20,7 +20,13 @@ inline std::unique_ptr<TftfConstruction> MakePosition(int figure, float b, float
     f.Y = y;
     f.R = r;
     f.R2 = r;
-    pos->BuildContours(f, 0);
+    return f;
+}
+
+inline std::unique_ptr<TftfConstruction> MakePosition(int figure, float b, float h, float x = 0,
+                                                      float y = 0, float r = 0) {
+    auto pos = std::make_unique<TftfConstruction>();
+    pos->BuildContours(MakeFigure(figure, b, h, x, y, r), 0);
     return pos;
 }
 
