@@ -558,9 +558,31 @@ void TableData::BuildIndex(IndexState& ix) const {
     ix.order.reserve(liveCount_);
     for (RowId r = 0; r < alive_.size(); ++r)
         if (alive_[r]) ix.order.push_back(r);
-    if (!ix.fields.empty())
-        std::sort(ix.order.begin(), ix.order.end(),
-                  [&](RowId a, RowId b) { return CompareRowsIn(ix, a, b) < 0; });
+    if (!ix.fields.empty()) {
+        // The order of CompareRowsIn, with each field's storage decided once for the whole sort
+        // rather than per comparison (a sort of the article rules makes millions of them).
+        struct Part {
+            const Column* c;
+            std::uint8_t how;  // 0 ints, 1 reals, 2 texts
+            bool nocase;
+        };
+        std::vector<Part> parts;
+        auto add = [&](int f, bool nocase) {
+            const Column& c = columns_[static_cast<std::size_t>(f)];
+            parts.push_back({&c, static_cast<std::uint8_t>(IsIntStorage(c.type) ? 0 : IsRealType(c.type) ? 1 : 2), nocase});
+        };
+        for (int f : ix.fields) add(f, ix.caseInsensitive);
+        for (int f : ix.tieFields) add(f, false);
+        std::sort(ix.order.begin(), ix.order.end(), [&](RowId a, RowId b) {
+            for (const Part& p : parts) {
+                const int d = p.how == 0 ? Cmp3(p.c->ints[a], p.c->ints[b])
+                            : p.how == 1 ? Cmp3(p.c->reals[a], p.c->reals[b])
+                                         : CompareText(p.c->texts[a], p.c->texts[b], p.nocase);
+                if (d) return d < 0;
+            }
+            return a < b;
+        });
+    }
     ix.rank.assign(alive_.size(), 0);
     for (std::size_t p = 0; p < ix.order.size(); ++p) ix.rank[ix.order[p]] = static_cast<std::uint32_t>(p);
     ix.built = true;
