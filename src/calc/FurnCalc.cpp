@@ -361,43 +361,40 @@ std::string BuildArticleFilter(const TElementFlags& f, const TArticleRequest& r,
             break;
         default: break;
     }
-    // Each criterion has a first form and an "and" form; both are used exactly as written.
-    auto add = [&s](bool on, const std::string& first, const std::string& joined) {
-        if (on) s += s.empty() ? first : joined;
+    // Each criterion has a first form and an "and" form (its joiner, then the body); both are
+    // used exactly as written. A body is only formatted for a criterion the element checks,
+    // since this text is made for every element of a run.
+    auto add = [&s](bool on, const char* joiner, auto&& body) {
+        if (!on) return;
+        if (!s.empty()) s += joiner;
+        s += body();
     };
     const TSashParams& p = r.Params;
-    add(f.HasFalzLuft, "FalzLuft = " + Num(p.FalzLuft) + " ", "and FalzLuft = " + Num(p.FalzLuft) + " ");
-    add(f.HasFalzSize, "FalzSize = " + Num(p.FalzSize) + " ", "and FalzSize = " + Num(p.FalzSize) + " ");
-    add(f.HasFalzPos, "FalzPos = " + Num(p.FalzPos) + " ", "and FalzPos = " + Num(p.FalzPos) + " ");
-    {
+    add(f.HasFalzLuft, "and ", [&] { return "FalzLuft = " + Num(p.FalzLuft) + " "; });
+    add(f.HasFalzSize, "and ", [&] { return "FalzSize = " + Num(p.FalzSize) + " "; });
+    add(f.HasFalzPos, "and ", [&] { return "FalzPos = " + Num(p.FalzPos) + " "; });
+    add(f.CheckWeight, "and ", [&] {
         const std::string w = Dot(r.Weight, 2);
-        const std::string body = "WeightMin <= " + w + " and  WeightMax >= " + w + " ";
-        add(f.CheckWeight, body, "and " + body);
-    }
-    {
+        return "WeightMin <= " + w + " and  WeightMax >= " + w + " ";
+    });
+    add(f.HasDornMass, "and ", [&] {
         const std::string b = Dot(p.Backset, 2);
-        const std::string body = "DornMassMin <= " + b + " and DornMassMax >= " + b + " ";
-        add(f.HasDornMass, body, "and " + body);
-    }
-    {
+        return "DornMassMin <= " + b + " and DornMassMax >= " + b + " ";
+    });
+    add(f.CheckThickness, " and ", [&] {
         const std::string th = Dot(p.ProfileThickness, 0);
-        const std::string body = "ThicknessMin <= " + th + " and ThicknessMax >= " + th + " ";
-        add(f.CheckThickness, body, " and " + body);
-    }
-    {
+        return "ThicknessMin <= " + th + " and ThicknessMax >= " + th + " ";
+    });
+    add(f.CheckProfWidth, " and ", [&] {
         const std::string pw = Dot(r.ProfileWidth, 0);
-        const std::string body = "ProfWidthMin <= " + pw + " and ProfWidthMax >= " + pw + " ";
-        add(f.CheckProfWidth, body, " and " + body);
-    }
-    add(f.HasProfSys, "ProfSys = '" + Lit(r.StrikeSystem) + "' ", "and ProfSys = '" + Lit(r.StrikeSystem) + "' ");
-    add(f.CheckStulpType, "StulpType = " + Num(r.StulpType) + " ", "and StulpType = " + Num(r.StulpType) + " ");
-    {
-        const std::string body = "(Direct = 3 or Direct = " + Num(r.Direction) + ") ";
-        add(f.CheckDirect, body, "and " + body);
-    }
-    add(true, "ID='" + Lit(r.ElementId) + "' ", "and ID='" + Lit(r.ElementId) + "' ");
+        return "ProfWidthMin <= " + pw + " and ProfWidthMax >= " + pw + " ";
+    });
+    add(f.HasProfSys, "and ", [&] { return "ProfSys = '" + Lit(r.StrikeSystem) + "' "; });
+    add(f.CheckStulpType, "and ", [&] { return "StulpType = " + Num(r.StulpType) + " "; });
+    add(f.CheckDirect, "and ", [&] { return "(Direct = 3 or Direct = " + Num(r.Direction) + ") "; });
+    add(true, "and ", [&] { return "ID='" + Lit(r.ElementId) + "' "; });
     if (fallback) *fallback = s + (s.empty() ? "Color = '' " : "and Color = '' ");
-    add(f.HasColor, "Color = '" + Lit(r.Color) + "' ", "and Color = '" + Lit(r.Color) + "' ");
+    add(f.HasColor, "and ", [&] { return "Color = '" + Lit(r.Color) + "' "; });
     return s;
 }
 

@@ -120,6 +120,15 @@ std::uint32_t SortKey(char32_t cp, bool upper) {
 int Compare(std::string_view a, std::string_view b, bool upper) {
     std::size_t i = 0, j = 0;
     while (i < a.size() && j < b.size()) {
+        // An ASCII character is its own code page byte: codes compare without decoding.
+        const auto x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[j]);
+        if (x < 0x80 && y < 0x80) {
+            const std::uint32_t kx = upper ? kUpper[x] : x, ky = upper ? kUpper[y] : y;
+            if (kx != ky) return kx < ky ? -1 : 1;
+            ++i;
+            ++j;
+            continue;
+        }
         char32_t ca = 0, cb = 0;
         if (!DecodeUtf8(a, i, ca)) ca = 0xFFFD;
         if (!DecodeUtf8(b, j, cb)) cb = 0xFFFD;
