@@ -9,7 +9,7 @@
 
 #include "common/Error.h"
 #include "common/Prompter.h"
-#include "common/SpecStream.h"
+#include "common/TSpecStream.h"
 
 namespace fuzzdoc {
 

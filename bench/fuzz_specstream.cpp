@@ -20,7 +20,7 @@
 
 #include "common/Cp1251.h"
 #include "common/Prompter.h"
-#include "common/SpecStream.h"
+#include "common/TSpecStream.h"
 
 using namespace ftf;
 

@@ -75,15 +75,15 @@ std::vector<ParadoxFieldSpec> SpecOf(const StoredTableDef& def) {
 template <class Fill>
 void Write(const std::string& dir, const char* table, int rows, Fill fill) {
     const StoredTableDef& def = *FindTableDef(table);
-    auto spec = SpecOf(def);
+    auto desc = SpecOf(def);
     std::map<std::string, std::size_t> at;
-    for (std::size_t i = 0; i < spec.size(); ++i) at[spec[i].name] = i;
-    std::vector<std::vector<std::string>> cells(static_cast<std::size_t>(rows), std::vector<std::string>(spec.size()));
+    for (std::size_t i = 0; i < desc.size(); ++i) at[desc[i].name] = i;
+    std::vector<std::vector<std::string>> cells(static_cast<std::size_t>(rows), std::vector<std::string>(desc.size()));
     for (int i = 0; i < rows; ++i) {
         auto& row = cells[static_cast<std::size_t>(i)];
         fill(i, [&](const char* name, std::string v) { row[at.at(name)] = std::move(v); });
     }
-    WriteParadoxTable(dir + "/" + def.view.name, spec, cells);
+    WriteParadoxTable(dir + "/" + def.view.name, desc, cells);
 }
 
 void Generate(const std::string& dir) {

@@ -46,9 +46,9 @@ double Number(const std::string& text, const ParadoxFieldSpec& f) {
 
 }  // namespace
 
-std::vector<ParadoxFieldSpec> ParseParadoxFieldList(const std::string& spec) {
+std::vector<ParadoxFieldSpec> ParseParadoxFieldList(const std::string& desc) {
     std::vector<ParadoxFieldSpec> out;
-    std::stringstream ss(spec);
+    std::stringstream ss(desc);
     std::string item;
     while (std::getline(ss, item, ';')) {
         while (!item.empty() && (item.back() == ' ' || item.back() == '\r')) item.pop_back();

@@ -16,8 +16,8 @@ struct ParadoxFieldSpec {
 
 /// Reads a field list "ID:A30;Side:S;Angle:#2" (types: A<n> alpha, S short, I long, + autoinc,
 /// N number, $ money, D date, L logical, #<d> BCD with d decimals, M<n> memo, Y<n> bytes).
-/// Throws FtfError on a bad spec.
-std::vector<ParadoxFieldSpec> ParseParadoxFieldList(const std::string& spec);
+/// Throws FtfError on a bad field list.
+std::vector<ParadoxFieldSpec> ParseParadoxFieldList(const std::string& desc);
 
 /// Writes a table. Each row holds one text per field: "" is a blank field; numbers use ".";
 /// dates "dd.mm.yyyy"; logicals "1"/"0"; text is UTF-8 and is written in Windows-1251; memo

@@ -20,10 +20,10 @@ std::shared_ptr<TableData> EmptyData(const std::string& name) {
 
 Query::Query(std::string name) : Table(EmptyData(name), name) {}
 
-void Query::Open(const QuerySpec& spec) {
+void Query::Open(const QuerySpec& desc) {
     try {
-        if (!spec.first) throw FtfError("Запрос " + Br(Name()) + ": не указана таблица");
-        const TableData* src[2] = {spec.first, spec.second};
+        if (!desc.first) throw FtfError("Запрос " + Br(Name()) + ": не указана таблица");
+        const TableData* src[2] = {desc.first, desc.second};
 
         // The result's fields and where each comes from.
         struct Source {
@@ -44,7 +44,7 @@ void Query::Open(const QuerySpec& spec) {
             schema.fields.push_back(std::move(out));
             sources.push_back({table, field});
         };
-        if (spec.columns.empty()) {
+        if (desc.columns.empty()) {
             for (int t = 0; t < 2; ++t) {
                 if (!src[t]) continue;
                 for (int f = 0; f < src[t]->FieldCount(); ++f) {
@@ -54,7 +54,7 @@ void Query::Open(const QuerySpec& spec) {
                 }
             }
         } else {
-            for (const QueryColumn& c : spec.columns) {
+            for (const QueryColumn& c : desc.columns) {
                 if (c.source < 0 || c.source > 1 || !src[c.source])
                     throw FtfError("Запрос " + Br(Name()) + ": нет таблицы для поля " + Br(c.field));
                 const int f = src[c.source]->FindField(c.field);
@@ -66,18 +66,18 @@ void Query::Open(const QuerySpec& spec) {
         }
 
         std::vector<int> leftKeys, rightKeys;
-        for (const auto& [l, r] : spec.joinOn) {
-            if (!spec.second) throw FtfError("Запрос " + Br(Name()) + ": условие связи без второй таблицы");
-            const int lf = spec.first->FindField(l), rf = spec.second->FindField(r);
-            if (lf < 0) throw FtfError("Запрос " + Br(Name()) + ": поле " + Br(l) + " не найдено в таблице " + Br(spec.first->Name()));
-            if (rf < 0) throw FtfError("Запрос " + Br(Name()) + ": поле " + Br(r) + " не найдено в таблице " + Br(spec.second->Name()));
+        for (const auto& [l, r] : desc.joinOn) {
+            if (!desc.second) throw FtfError("Запрос " + Br(Name()) + ": условие связи без второй таблицы");
+            const int lf = desc.first->FindField(l), rf = desc.second->FindField(r);
+            if (lf < 0) throw FtfError("Запрос " + Br(Name()) + ": поле " + Br(l) + " не найдено в таблице " + Br(desc.first->Name()));
+            if (rf < 0) throw FtfError("Запрос " + Br(Name()) + ": поле " + Br(r) + " не найдено в таблице " + Br(desc.second->Name()));
             leftKeys.push_back(lf);
             rightKeys.push_back(rf);
         }
 
         auto data = std::make_shared<TableData>(std::move(schema));
         std::shared_ptr<const CompiledFilter> where;
-        if (!spec.where.empty()) where = data->CompileFilter(spec.where, FilterOptions{});
+        if (!desc.where.empty()) where = data->CompileFilter(desc.where, FilterOptions{});
 
         RowValues row(sources.size());
         auto emit = [&](RowId a, RowId b) {
@@ -88,35 +88,35 @@ void Query::Open(const QuerySpec& spec) {
             const RowId r = data->LoadRow(row);
             if (where && !where->Matches(*data, r)) data->DeleteRow(r);
         };
-        const std::vector<RowId> leftRows = spec.first->IndexOrder(0);
-        if (!spec.second) {
+        const std::vector<RowId> leftRows = desc.first->IndexOrder(0);
+        if (!desc.second) {
             for (RowId a : leftRows) emit(a, kNoRow);
         } else if (leftKeys.empty()) {
-            const std::vector<RowId> rightRows = spec.second->IndexOrder(0);
+            const std::vector<RowId> rightRows = desc.second->IndexOrder(0);
             for (RowId a : leftRows)
                 for (RowId b : rightRows) emit(a, b);
         } else {
-            const int ix = spec.second->EnsureIndex(rightKeys, false);
+            const int ix = desc.second->EnsureIndex(rightKeys, false);
             std::vector<Value> key(leftKeys.size());
             for (RowId a : leftRows) {
-                for (std::size_t k = 0; k < leftKeys.size(); ++k) key[k] = spec.first->GetValue(a, leftKeys[k]);
-                const auto [lo, hi] = spec.second->EqualRange(ix, key);
-                const auto& order = spec.second->IndexOrder(ix);
+                for (std::size_t k = 0; k < leftKeys.size(); ++k) key[k] = desc.first->GetValue(a, leftKeys[k]);
+                const auto [lo, hi] = desc.second->EqualRange(ix, key);
+                const auto& order = desc.second->IndexOrder(ix);
                 std::vector<RowId> matches(order.begin() + static_cast<std::ptrdiff_t>(lo),
                                            order.begin() + static_cast<std::ptrdiff_t>(hi));
                 // Within one left row, the right rows come in their table's own order.
                 std::sort(matches.begin(), matches.end(),
-                          [&](RowId x, RowId y) { return spec.second->RankIn(0, x) < spec.second->RankIn(0, y); });
+                          [&](RowId x, RowId y) { return desc.second->RankIn(0, x) < desc.second->RankIn(0, y); });
                 for (RowId b : matches) emit(a, b);
             }
         }
 
         snapshot_.clear();
         for (RowId r : data->IndexOrder(0)) snapshot_.push_back(data->ReadRow(r));
-        spec_ = spec;
+        spec_ = desc;
         ResetData(data);
-        if (!spec.orderBy.empty()) {
-            SetIndexFieldNames(spec.orderBy);
+        if (!desc.orderBy.empty()) {
+            SetIndexFieldNames(desc.orderBy);
             First();
         }
         openedVersion_ = Data().Version();

@@ -42,9 +42,9 @@ public:
     /// Reads the rows from the source tables (every row, whatever filter their datasets have)
     /// and opens on the first one. Throws FtfError for an unknown field or a bad filter; the
     /// query is then closed and empty.
-    void Open(const QuerySpec& spec);
+    void Open(const QuerySpec& desc);
     using Table::Open;
-    /// Reopens with the last spec (the source tables may have changed).
+    /// Reopens with the last desc (the source tables may have changed).
     void Refresh();
     /// Puts back the rows as read by the last Open, dropping every edit.
     void CancelUpdates();

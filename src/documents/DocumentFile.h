@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "common/SpecStream.h"
+#include "common/TSpecStream.h"
 
 namespace ftf {
 

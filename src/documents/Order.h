@@ -37,7 +37,7 @@
 
 #include "common/Dates.h"
 #include "common/Money.h"
-#include "common/SpecStream.h"
+#include "common/TSpecStream.h"
 #include "model/Construction.h"
 #include "model/MatList.h"
 #include "model/ModelRecords.h"

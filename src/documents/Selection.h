@@ -35,7 +35,7 @@
 #include <vector>
 
 #include "common/Dates.h"
-#include "common/SpecStream.h"
+#include "common/TSpecStream.h"
 #include "documents/Order.h"
 #include "model/MatList.h"
 #include "model/ModelRecords.h"

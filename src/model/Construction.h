@@ -53,7 +53,7 @@
 #include <vector>
 
 #include "common/Money.h"
-#include "common/SpecStream.h"
+#include "common/TSpecStream.h"
 #include "model/FurnComp.h"
 #include "model/Geometry.h"
 #include "model/MatList.h"

@@ -38,7 +38,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/SpecStream.h"
+#include "common/TSpecStream.h"
 #include "model/ModelRecords.h"
 
 namespace ftf {

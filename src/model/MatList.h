@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "common/Money.h"
-#include "common/SpecStream.h"
+#include "common/TSpecStream.h"
 #include "model/ModelRecords.h"
 
 namespace ftf {

@@ -12,7 +12,7 @@
 #include <optional>
 
 #include "common/Money.h"
-#include "common/SpecStream.h"
+#include "common/TSpecStream.h"
 
 namespace ftf {
 

@@ -54,13 +54,13 @@ TQtTextMetrics::TQtTextMetrics(int dpi)
     device_.setDotsPerMeterY(dpm);
 }
 
-QFont ToQFont(const TFontSpec& spec) {
-    QFont font(QString::fromStdString(spec.Face));
-    font.setPointSizeF(spec.PointSize > 0 ? spec.PointSize : 8);
-    font.setBold(spec.Bold);
-    font.setItalic(spec.Italic);
-    font.setUnderline(spec.Underline);
-    font.setStrikeOut(spec.StrikeOut);
+QFont ToQFont(const TFontSpec& desc) {
+    QFont font(QString::fromStdString(desc.Face));
+    font.setPointSizeF(desc.PointSize > 0 ? desc.PointSize : 8);
+    font.setBold(desc.Bold);
+    font.setItalic(desc.Italic);
+    font.setUnderline(desc.Underline);
+    font.setStrikeOut(desc.StrikeOut);
     return font;
 }
 

@@ -29,7 +29,7 @@ private:
     QImage device_;  // carries the resolution for QFontMetrics
 };
 
-QFont ToQFont(const TFontSpec& spec);
+QFont ToQFont(const TFontSpec& desc);
 
 /// Draws on a painter that is active on its device. The painter's state is the canvas's; it is
 /// set for every primitive.

@@ -1,6 +1,6 @@
 #include "settings/CurrencyItem.h"
 
-#include "common/SpecStream.h"
+#include "common/TSpecStream.h"
 
 namespace ftf {
 

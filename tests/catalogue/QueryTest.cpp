@@ -45,20 +45,20 @@ TEST(Query, JoinsTwoTablesWithAFilter) {
                                         Row({5, 2020, 0}), Row({5, 1099, 0})});
     auto sys = MakeData(SysPropSchema(), {Row({1011, "Цвет", "Белый"}), Row({1012, "Цвет", "Коричневый"}),
                                           Row({1013, "Цвет", "Серый"}), Row({2020, "Сторона", "Левая"})});
-    QuerySpec spec;
-    spec.first = prop.get();
-    spec.second = sys.get();
-    spec.joinOn = {{"ID", "ID"}};
-    spec.columns = {{1, "ID", ""}, {1, "GroupName", ""}, {1, "ValueName", ""}, {0, "Default", ""}, {0, "PropKey", ""}};
-    spec.where = "T.\"PropKey\" IN (5, 7, 0, 0, 0, 0, 0)";
+    QuerySpec desc;
+    desc.first = prop.get();
+    desc.second = sys.get();
+    desc.joinOn = {{"ID", "ID"}};
+    desc.columns = {{1, "ID", ""}, {1, "GroupName", ""}, {1, "ValueName", ""}, {0, "Default", ""}, {0, "PropKey", ""}};
+    desc.where = "T.\"PropKey\" IN (5, 7, 0, 0, 0, 0, 0)";
     Query q("Q_Props");
-    q.Open(spec);
+    q.Open(desc);
     // 1099 has no SysProp row, key 9 is not asked for.
     EXPECT_EQ(Rows(q), "1011,Цвет,Белый,1,5 | 2020,Сторона,Левая,0,5 | 1011,Цвет,Белый,1,7 | 1012,Цвет,Коричневый,0,7");
     EXPECT_EQ(q.RecordCount(), 4);
 
-    spec.orderBy = "ID;PropKey";
-    q.Open(spec);
+    desc.orderBy = "ID;PropKey";
+    q.Open(desc);
     EXPECT_EQ(Rows(q), "1011,Цвет,Белый,1,5 | 1011,Цвет,Белый,1,7 | 1012,Цвет,Коричневый,0,7 | 2020,Сторона,Левая,0,5");
 }
 
@@ -74,11 +74,11 @@ TEST(Query, EditsStayInTheQuery) {
     reports->SetBackend(&backend);
     const auto version = reports->Version();
 
-    QuerySpec spec;
-    spec.first = reports.get();
-    spec.where = "Group = 11 and USE = 1";
+    QuerySpec desc;
+    desc.first = reports.get();
+    desc.where = "Group = 11 and USE = 1";
     Query q("Q_ReportList");
-    q.Open(spec);
+    q.Open(desc);
     EXPECT_EQ(Rows(q), "11,1,Заказ,1,1 | 11,1,Счёт,0,2");
     EXPECT_FALSE(q.UpdatesPending());
     ASSERT_TRUE(q.Locate("Name", Value("Счёт")));
@@ -97,24 +97,24 @@ TEST(Query, EditsStayInTheQuery) {
     EXPECT_EQ(Rows(q), "11,1,Заказ,1,1 | 11,1,Счёт,0,2");
 
     // "Show all" reopens with another text.
-    spec.where = "Group = 11";
-    q.Open(spec);
+    desc.where = "Group = 11";
+    q.Open(desc);
     EXPECT_EQ(q.RecordCount(), 3);
 }
 
 TEST(Query, BadSpecLeavesTheQueryClosedAndEmpty) {
     auto prop = MakeData(PropSchema(), {Row({7, 1012, 0})});
-    QuerySpec spec;
-    spec.first = prop.get();
+    QuerySpec desc;
+    desc.first = prop.get();
     Query q("Q");
-    q.Open(spec);
+    q.Open(desc);
     EXPECT_EQ(q.RecordCount(), 1);
-    spec.columns = {{0, "Nope", ""}};
-    EXPECT_THROW(q.Open(spec), FtfError);
+    desc.columns = {{0, "Nope", ""}};
+    EXPECT_THROW(q.Open(desc), FtfError);
     EXPECT_FALSE(q.IsOpen());
-    spec.columns.clear();
-    spec.where = "Nope = 1";
-    EXPECT_THROW(q.Open(spec), FtfError);
+    desc.columns.clear();
+    desc.where = "Nope = 1";
+    EXPECT_THROW(q.Open(desc), FtfError);
     EXPECT_FALSE(q.IsOpen());
     EXPECT_EQ(q.FieldCount(), 0);
 }

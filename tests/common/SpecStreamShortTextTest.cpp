@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/ScriptedPrompter.h"
-#include "common/SpecStream.h"
+#include "common/TSpecStream.h"
 
 using namespace ftf;
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "../model/ConstructionFakes.h"
-#include "common/SpecStream.h"
+#include "common/TSpecStream.h"
 
 namespace ftf::test {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "common/SpecStream.h"
+#include "common/TSpecStream.h"
 #include "settings/CurrencyItem.h"
 
 using namespace ftf;

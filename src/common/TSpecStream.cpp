@@ -1,4 +1,4 @@
-#include "common/SpecStream.h"
+#include "common/TSpecStream.h"
 
 #include <algorithm>
 #include <cmath>
