@@ -1,5 +1,7 @@
 #include "documents/DocumentFile.h"
 
+#include <new>
+
 #include "common/Error.h"
 #include "common/Prompter.h"
 #include "settings/IniFile.h"
@@ -45,6 +47,25 @@ StampDecision CheckStamp(std::string_view stamp, std::string_view current,
     }
     ShowWarning(FillMessage(newerWarning, {current, stamp}));
     return StampDecision::Stop;
+}
+
+bool SaveDocumentFile(const std::string& file, std::string_view saveError, std::size_t& sizeHint,
+                      const std::function<void(TSpecStream&)>& write) {
+    try {
+        TSpecStream stream;
+        stream.Reserve(sizeHint);
+        write(stream);
+        WriteDocumentFile(file, stream);
+        sizeHint = stream.Size() + stream.Size() / 8;
+        return true;
+    } catch (const FtfError& e) {
+        ShowError(FillMessage(saveError, {e.what()}));
+    } catch (const SpecFormatError& e) {
+        ShowError(FillMessage(saveError, {e.what()}));
+    } catch (const std::bad_alloc&) {
+        ShowError(FillMessage(saveError, {"Недостаточно памяти"}));
+    }
+    return false;
 }
 
 }  // namespace ftf

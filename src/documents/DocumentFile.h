@@ -3,6 +3,8 @@
 // writing a stream image through the safe save, filling "%s" in the system's messages, and the
 // version-stamp check with its conversion question.
 
+#include <cstddef>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -22,6 +24,12 @@ void ReadDocumentFile(const std::string& file, TSpecStream& stream);
 /// Writes the stream's whole image into the file through a temporary file beside it, renamed over
 /// the target only once complete, so the old file survives any failure. Throws FtfError.
 void WriteDocumentFile(const std::string& file, const TSpecStream& stream);
+
+/// Saves a document: `write` fills a stream (reserved to `sizeHint` bytes), whose image goes to the
+/// file through WriteDocumentFile. Any failure is shown with `saveError` (its "%s" filled with the
+/// error's text) and gives false; the old file stays intact. `sizeHint` is updated for the next save.
+bool SaveDocumentFile(const std::string& file, std::string_view saveError, std::size_t& sizeHint,
+                      const std::function<void(TSpecStream&)>& write);
 
 /// Throws SpecFormatError "Файл обрывается посреди строки" for a document whose text was cut.
 [[noreturn]] void ThrowTruncated();

@@ -127,22 +127,8 @@ void TftfOrder::SaveToStream(TSpecStream& stream) const {
 }
 
 bool TftfOrder::SaveToFile(const std::string& file) {
-    try {
-        Version = std::string(kOrderVersion);
-        TSpecStream stream;
-        stream.Reserve(imageSizeHint_);
-        SaveToStream(stream);
-        WriteDocumentFile(file, stream);
-        imageSizeHint_ = stream.Size() + stream.Size() / 8;
-        return true;
-    } catch (const FtfError& e) {
-        ShowError(FillMessage(kSaveError, {e.what()}));
-    } catch (const SpecFormatError& e) {
-        ShowError(FillMessage(kSaveError, {e.what()}));
-    } catch (const std::bad_alloc&) {
-        ShowError(FillMessage(kSaveError, {"Недостаточно памяти"}));
-    }
-    return false;
+    Version = std::string(kOrderVersion);
+    return SaveDocumentFile(file, kSaveError, imageSizeHint_, [this](TSpecStream& s) { SaveToStream(s); });
 }
 
 bool TftfOrder::LoadFromStream(TSpecStream& stream, bool& converted) {

@@ -249,22 +249,8 @@ void TftfOrderSelection::SaveToStream(TSpecStream& stream) const {
 }
 
 bool TftfOrderSelection::SaveToFile(const std::string& file) {
-    try {
-        Version = std::string(kSelectionVersion);
-        TSpecStream stream;
-        stream.Reserve(imageSizeHint_);
-        SaveToStream(stream);
-        WriteDocumentFile(file, stream);
-        imageSizeHint_ = stream.Size() + stream.Size() / 8;
-        return true;
-    } catch (const FtfError& e) {
-        ShowError(FillMessage(kSaveError, {e.what()}));
-    } catch (const SpecFormatError& e) {
-        ShowError(FillMessage(kSaveError, {e.what()}));
-    } catch (const std::bad_alloc&) {
-        ShowError(FillMessage(kSaveError, {"Недостаточно памяти"}));
-    }
-    return false;
+    Version = std::string(kSelectionVersion);
+    return SaveDocumentFile(file, kSaveError, imageSizeHint_, [this](TSpecStream& s) { SaveToStream(s); });
 }
 
 bool TftfOrderSelection::LoadFromStream(TSpecStream& stream, bool& converted) {
