@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/CliText.h"
 #include "catalogue/Lookups.h"
 #include "cli/CliCatalog.h"
 #include "catalogue/Tdm.h"
@@ -39,19 +40,6 @@ const char kHelp[] =
     "  --currency N      код рабочей валюты (Currency.ID)\n"
     "  --help            эта справка\n";
 
-// Messages of the catalogue carry CR LF; one terminal line reads better.
-std::string OneLine(const std::string& text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text.compare(i, 2, "\r\n") == 0) {
-            out += ' ';
-            ++i;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
 
 std::int32_t ParseCurrency(const std::string& value) {
     errno = 0;

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/CliText.h"
 #include "cli/Command.h"
 #include "settings/Configuration.h"
 #include "settings/RegistryStore.h"
@@ -24,19 +25,6 @@ const char* const kUsage =
     "  ftf config show ИМЯ\n"
     "  ftf config add ИМЯ --catalog ПАПКА --server ПАПКА --report ПАПКА [--temp ПАПКА] [--default]\n";
 
-// Messages of the system carry CR LF; one terminal line reads better.
-std::string OneLine(const std::string& text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text.compare(i, 2, "\r\n") == 0) {
-            out += ' ';
-            ++i;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
 
 int List(RegistryStore& registry) {
     ConfigurationList list = ReadConfigurationList(registry);

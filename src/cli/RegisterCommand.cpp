@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/CliText.h"
 #include "catalogue/Table.h"
 #include "catalogue/TableText.h"
 #include "catalogue/Tdm.h"
@@ -93,19 +94,6 @@ std::string Option(const Args& a, const char* name) {
     return it == a.options.end() ? std::string() : it->second;
 }
 
-// Messages of the system carry CR LF; one terminal line reads better.
-std::string OneLine(const std::string& text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text.compare(i, 2, "\r\n") == 0) {
-            out += ' ';
-            ++i;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
 
 // The command line's answers, counting the messages shown on the way (they make the status 2).
 class ReportingPrompter final : public Prompter {

@@ -49,6 +49,27 @@ StampDecision CheckStamp(std::string_view stamp, std::string_view current,
     return StampDecision::Stop;
 }
 
+bool LoadDocumentFile(const std::string& file, std::string_view loadError, std::size_t& sizeHint,
+                      const std::function<bool(TSpecStream&)>& read) {
+    TSpecStream stream;
+    ReadDocumentFile(file, stream);
+    sizeHint = stream.Size() + stream.Size() / 8;
+    try {
+        const bool complete = read(stream);
+        // A text cut by the end of the file was shown and read as far as it went; the file is
+        // still damaged and the document is not whole.
+        if (complete && stream.ShortTexts() > 0) ThrowTruncated();
+        return complete;
+    } catch (const FtfError& e) {
+        ShowError(FillMessage(loadError, {e.what()}));
+    } catch (const SpecFormatError& e) {
+        ShowError(FillMessage(loadError, {e.what()}));
+    } catch (const std::bad_alloc&) {
+        ShowError(FillMessage(loadError, {"Недостаточно памяти"}));
+    }
+    return false;
+}
+
 bool SaveDocumentFile(const std::string& file, std::string_view saveError, std::size_t& sizeHint,
                       const std::function<void(TSpecStream&)>& write) {
     try {

@@ -25,6 +25,12 @@ void ReadDocumentFile(const std::string& file, TSpecStream& stream);
 /// the target only once complete, so the old file survives any failure. Throws FtfError.
 void WriteDocumentFile(const std::string& file, const TSpecStream& stream);
 
+/// Loads a document: the whole file goes into a stream (a file that cannot be read throws, as
+/// ReadDocumentFile), `read` parses it. A format error, or a text cut by the end of the file, is
+/// shown with `loadError` (its "%s" filled) and gives false. `sizeHint` is set for the next save.
+bool LoadDocumentFile(const std::string& file, std::string_view loadError, std::size_t& sizeHint,
+                      const std::function<bool(TSpecStream&)>& read);
+
 /// Saves a document: `write` fills a stream (reserved to `sizeHint` bytes), whose image goes to the
 /// file through WriteDocumentFile. Any failure is shown with `saveError` (its "%s" filled with the
 /// error's text) and gives false; the old file stays intact. `sizeHint` is updated for the next save.

@@ -187,23 +187,8 @@ bool TftfOrder::LoadFromStream(TSpecStream& stream, bool& converted) {
 
 bool TftfOrder::LoadFromFile(const std::string& file, bool& converted) {
     converted = false;
-    TSpecStream stream;
-    ReadDocumentFile(file, stream);
-    imageSizeHint_ = stream.Size() + stream.Size() / 8;
-    try {
-        const bool complete = LoadFromStream(stream, converted);
-        // A text cut by the end of the file was shown and read as far as it went; the file is
-        // still damaged and the document is not whole.
-        if (complete && stream.ShortTexts() > 0) ThrowTruncated();
-        return complete;
-    } catch (const FtfError& e) {
-        ShowError(FillMessage(kLoadError, {e.what()}));
-    } catch (const SpecFormatError& e) {
-        ShowError(FillMessage(kLoadError, {e.what()}));
-    } catch (const std::bad_alloc&) {
-        ShowError(FillMessage(kLoadError, {"Недостаточно памяти"}));
-    }
-    return false;
+    return LoadDocumentFile(file, kLoadError, imageSizeHint_,
+                            [this, &converted](TSpecStream& s) { return LoadFromStream(s, converted); });
 }
 
 }  // namespace ftf
