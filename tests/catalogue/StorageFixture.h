@@ -2,45 +2,20 @@
 // Folders for the storage tests: a unique temporary folder, and Paradox catalogue tables written
 // from their schema with a few rows given by field name.
 
-#include <atomic>
 #include <filesystem>
 #include <map>
 #include <string>
 #include <unistd.h>
 #include <vector>
 
+#include "../common/TempDir.h"
 #include "catalogue/StorageSchema.h"
 #include "catalogue/ParadoxReader.h"
 #include "catalogue/ParadoxWriter.h"
 
 namespace ftf::test {
 
-class StorageDir {
-public:
-    StorageDir() {
-        static std::atomic<int> counter{0};
-        path_ = std::filesystem::temp_directory_path() /
-                ("ftf-storage-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
-    }
-    ~StorageDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    StorageDir(const StorageDir&) = delete;
-    StorageDir& operator=(const StorageDir&) = delete;
-
-    std::string Sub(const std::string& name) const {
-        auto p = path_ / name;
-        std::filesystem::create_directories(p);
-        return p.string();
-    }
-    std::string Str() const { return path_.string(); }
-
-private:
-    std::filesystem::path path_;
-};
+using StorageDir = TempDir;
 
 using FieldValues = std::map<std::string, std::string>;
 

@@ -15,7 +15,7 @@ public:
     TempDir() {
         static std::atomic<int> counter{0};
         path_ = std::filesystem::temp_directory_path() /
-                ("ftf-common-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+                ("ftf-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }
@@ -28,6 +28,13 @@ public:
 
     const std::filesystem::path& Path() const { return path_; }
     std::string Str() const { return path_.string(); }
+    /// `name` below the folder (not created).
+    std::string File(const std::string& name) const { return (path_ / name).string(); }
+    /// The folder `name` below the folder, created with its parents.
+    std::string Sub(const std::string& name) const {
+        std::filesystem::create_directories(path_ / name);
+        return File(name);
+    }
 
     /// Creates a file (and its folders) below the temporary folder; returns its full path.
     std::filesystem::path Touch(const std::string& relative, const std::string& content = "x") const {

@@ -2,8 +2,6 @@
 // Helpers shared by the settings tests: a fresh temporary folder per test, whole-file reads and
 // writes, and a prompter that records what it was asked to show.
 
-#include <atomic>
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -12,33 +10,10 @@
 
 #include <unistd.h>
 
+#include "../common/TempDir.h"
 #include "common/Prompter.h"
 
 namespace ftf::test {
-
-class TempDir {
-public:
-    TempDir() {
-        static std::atomic<int> counter{0};
-        auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-        path_ = std::filesystem::temp_directory_path() /
-                ("ftf-settings-" + std::to_string(::getpid()) + "-" + std::to_string(stamp) + "-" +
-                 std::to_string(counter++));
-        std::filesystem::create_directories(path_);
-    }
-    ~TempDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    const std::filesystem::path& Path() const { return path_; }
-    std::string File(const std::string& name) const { return (path_ / name).string(); }
-
-private:
-    std::filesystem::path path_;
-};
 
 inline std::string ReadAll(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
