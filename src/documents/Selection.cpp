@@ -121,6 +121,13 @@ void TftfOrderSelection::DeleteItem(int index) {
     items_.erase(items_.begin() + index);
 }
 
+void TftfOrderSelection::MoveItem(int from, int to) {
+    if (from < 0 || from >= Count() || to < 0 || to >= Count()) return;
+    std::unique_ptr<TftfOrderSelectionItem> item = std::move(items_[static_cast<std::size_t>(from)]);
+    items_.erase(items_.begin() + from);
+    items_.insert(items_.begin() + to, std::move(item));
+}
+
 int TftfOrderSelection::CheckedCount() const {
     return static_cast<int>(
         std::count_if(items_.begin(), items_.end(), [](const auto& i) { return i->Checked; }));

@@ -114,6 +114,9 @@ public:
     TftfOrderSelectionItem& AddItem(const std::string& orderFile, const TftfOrder& order,
                                     const TftfConstruction& position);
     void DeleteItem(int index);
+    /// Takes the entry at `from` out (the list closes up) and inserts it at `to` of the shortened
+    /// list. Indices out of range change nothing.
+    void MoveItem(int from, int to);
     void ClearItems() { items_.clear(); }
     int CheckedCount() const;
     bool HasChecked() const { return CheckedCount() > 0; }
