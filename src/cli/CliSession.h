@@ -34,7 +34,9 @@ struct SessionOptions {
     std::string catalog;
     std::string server;
     bool debug = false;                   ///< the settings' DebugMode
-    std::optional<bool> saveAnswer;       ///< the answer to "save the changed document?"
+    /// The answer to "save the changed document?": only a command that changes a document
+    /// (order recalc) says Yes.
+    std::optional<bool> saveAnswer = false;
 };
 
 /// Takes "--config", "--catalog", "--server" (with the value as the next argument or after "=")

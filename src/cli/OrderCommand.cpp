@@ -38,7 +38,7 @@ namespace {
 
 const char kHelp[] =
     "Использование:\n"
-    "  ftf order build ОПИСАНИЕ.json -o ФАЙЛ [--register]\n"
+    "  ftf order build ОПИСАНИЕ.json -o ФАЙЛ [--register]   (ОПИСАНИЕ «-» — стандартный вход)\n"
     "      создаёт новый заказ конфигурации (значения по умолчанию — из настроек, курсы — из\n"
     "      таблицы валют), применяет поля описания, рассчитывает позиции и записывает ФАЙЛ.\n"
     "      Описание: {\"OrderNo\", \"Customer\", \"ObjectName\", \"Address\", \"Phones\", \"Remark\",\n"
@@ -111,7 +111,8 @@ void LoadOrder(TftfOrder& order, const std::string& file) {
 int Build(const Args& a) {
     if (a.positional.size() != 1) throw FtfError("Укажите один файл описания заказа");
     if (a.output.empty()) throw FtfError("Не указан файл заказа (-o ФАЙЛ)");
-    const json input = ParseJsonObject(ReadInputText(a.positional[0]));
+    const std::string& source = a.positional[0];
+    const json input = ParseJsonObject(ReadInputText(source == "-" ? std::nullopt : std::optional(source)));
 
     CliSession session(a.session);
     TftfOrder order;
@@ -210,9 +211,7 @@ void ShowText(CliSession& session, const TftfOrder& order, std::ostream& out) {
 
 int Show(const Args& a) {
     if (a.positional.size() != 1) throw FtfError("Укажите один файл заказа");
-    SessionOptions options = a.session;
-    options.saveAnswer = false;
-    CliSession session(options);
+    CliSession session(a.session);
     TftfOrder order;
     LoadOrder(order, a.positional[0]);
     const auto currency = session.UseCurrencyOf(order);

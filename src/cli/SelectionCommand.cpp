@@ -137,9 +137,7 @@ std::string DateText(OleDate d) { return FormatDatePattern("dd.mm.yyyy", d); }
 
 int Show(const Args& a) {
     if (a.positional.size() != 1) throw FtfError("Укажите один файл выборки");
-    SessionOptions options = a.session;
-    options.saveAnswer = false;
-    CliSession session(options);
+    CliSession session(a.session);
     TftfOrderSelection selection;
     selection.SetOrdersDir(session.Paths().OrdersDir);
     bool converted = false;
