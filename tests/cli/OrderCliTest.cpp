@@ -233,6 +233,30 @@ TEST_F(OrderCli, RecalcTakesCurrentPricesAndKeepsTheFileOnFailure) {
     EXPECT_EQ(Read(file), cut);
 }
 
+TEST_F(OrderCli, InstalledConfigurationIsTheDefault) {
+    // A configuration of the registry store, made the default: the commands need no folders,
+    // its settings file is read as start-up reads it, and its data folders are created.
+    fs::copy_file(FTF_SOURCE_DIR "/data/demo/FTFurniture.ini", catalog + "/FTFurniture.ini");
+    ASSERT_EQ(proc.Run({"config", "add", "Цех", "--catalog", catalog, "--server", server, "--report",
+                        proc.MakeDir("Report"), "--default"})
+                  .status,
+              0);
+    RunResult r = proc.Run({"order", "build", DemoOrder("1003"), "-o", orders + "/1003.ffo370", "--register"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    EXPECT_TRUE(fs::is_directory(server + "/Selection"));
+    r = proc.Run({"register", "list"});
+    EXPECT_NE(r.out.find("\n1003\t05.12.2026\t"), std::string::npos) << r.out;
+    r = proc.Run({"order", "show", orders + "/1003.ffo370", "--config", "Цех"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    // The order's currency (EUR) is the working one: its sign follows the amounts.
+    EXPECT_NE(r.out.find(" EUR\n"), std::string::npos) << r.out;
+    // The command line changes no setting and writes none back.
+    EXPECT_EQ(Read(catalog + "/FTFurniture.ini"), Read(FTF_SOURCE_DIR "/data/demo/FTFurniture.ini"));
+    r = proc.Run({"order", "show", orders + "/1003.ffo370", "--config", "Нет такой"});
+    EXPECT_EQ(r.status, 1);
+}
+
 TEST_F(OrderCli, HelpInRussian) {
     RunResult r = proc.Run({"order", "--help"});
     EXPECT_EQ(r.status, 0);
