@@ -156,9 +156,7 @@ int Build(const Args& a) {
             std::ifstream in(file, std::ios::binary);
             previous.emplace(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
         }
-        if (!order.SaveToFile(file)) return 1;
-        const RegisterFilesResult r = reg.RegisterOrderFiles({file});
-        if (r.registered != 1) {
+        auto restore = [&] {
             if (previous) {
                 TSpecStream image;
                 image.Write(previous->data(), previous->size());
@@ -166,6 +164,17 @@ int Build(const Args& a) {
             } else {
                 fs::remove(file, ec);
             }
+        };
+        if (!order.SaveToFile(file)) return 1;
+        RegisterFilesResult r;
+        try {
+            r = reg.RegisterOrderFiles({file});
+        } catch (...) {  // a question the command line may not answer ends the registration
+            restore();
+            throw;
+        }
+        if (r.registered != 1) {
+            restore();
             return 1;
         }
         WriteLastOrderNo(paths.OrdersDir, order.OrderNo);
