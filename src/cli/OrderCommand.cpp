@@ -132,6 +132,8 @@ int Build(const Args& a) {
             try {
                 BuildPosition(pos, p, order, session.Setup(), where);
             } catch (const std::exception& e) {
+                // Named as the recalculation names a failing position, once its number is known.
+                if (pos.PosNo.empty()) throw;
                 throw FtfError(std::string(e.what()) + "\r\n[Позиция: " + pos.PosNo + "]");
             }
         }
