@@ -19,11 +19,11 @@
 #include <string>
 #include <vector>
 
-#include "cli/CliText.h"
 #include "catalogue/Table.h"
 #include "catalogue/TableText.h"
 #include "catalogue/Tdm.h"
 #include "cli/CliConfig.h"
+#include "cli/CliPrompter.h"
 #include "cli/Command.h"
 #include "common/Error.h"
 #include "common/NonInteractivePrompter.h"
@@ -94,40 +94,6 @@ std::string Option(const Args& a, const char* name) {
     return it == a.options.end() ? std::string() : it->second;
 }
 
-
-// The command line's answers, counting the messages shown on the way (they make the status 2).
-class ReportingPrompter final : public Prompter {
-public:
-    explicit ReportingPrompter(bool assumeYes) : inner_(assumeYes) {}
-    int Reported() const { return reported_; }
-
-    void ShowError(const std::string& text) override { ++reported_, inner_.ShowError(OneLine(text)); }
-    void ShowWarning(const std::string& text) override { ++reported_, inner_.ShowWarning(OneLine(text)); }
-    void ShowInfo(const std::string& text) override { inner_.ShowInfo(OneLine(text)); }
-    void ShowPlain(const std::string& text) override { inner_.ShowPlain(OneLine(text)); }
-    bool AskOkCancel(const std::string& text, QuestionKind kind) override { return inner_.AskOkCancel(text, kind); }
-    bool AskOkAbort(const std::string& text, QuestionKind kind) override { return inner_.AskOkAbort(text, kind); }
-    int AskTwoButtons(const std::string& text, const std::string& c1, const std::string& c2,
-                      const std::string& title, QuestionKind kind) override {
-        return inner_.AskTwoButtons(text, c1, c2, title, kind);
-    }
-    YesNoCancel AskYesNoCancel(const std::string& text, QuestionKind kind) override {
-        return inner_.AskYesNoCancel(text, kind);
-    }
-    std::optional<std::string> InputLine(const std::string& caption, const std::string& prompt,
-                                         const std::string& initial) override {
-        return inner_.InputLine(caption, prompt, initial);
-    }
-    std::vector<std::string> OpenFiles(const FileDialogRequest& r) override { return inner_.OpenFiles(r); }
-    std::optional<std::string> SaveFile(const FileDialogRequest& r) override { return inner_.SaveFile(r); }
-    int Choose(const ChoiceRequest& r) override { return inner_.Choose(r); }
-    void BeginBusy(bool databaseWait) override { inner_.BeginBusy(databaseWait); }
-    void EndBusy() override { inner_.EndBusy(); }
-
-private:
-    NonInteractivePrompter inner_;
-    int reported_ = 0;
-};
 
 int List(OrderRegister& reg, const Args& a) {
     if (!a.positional.empty()) throw FtfError("Лишний параметр " + a.positional[0]);

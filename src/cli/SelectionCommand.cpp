@@ -1,0 +1,254 @@
+// ftf selection: selections from the command line.
+//
+//   ftf selection build -o FILE ORDERFILE... [--no N] [--name TEXT]   a selection of the orders
+//   ftf selection show FILE [--json]                                   its entries and materials
+//
+// The configuration: --config NAME or --catalog DIR [--server DIR] (CliSession.h). References
+// to the order files are stored relative to the configuration's orders folder.
+
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "catalogue/Lookups.h"
+#include "cli/CliJson.h"
+#include "cli/CliSession.h"
+#include "cli/CliText.h"
+#include "cli/Command.h"
+#include "common/Error.h"
+#include "common/NumberFormat.h"
+#include "common/Prompter.h"
+#include "common/StoredPath.h"
+#include "documents/DocumentFile.h"
+#include "documents/Order.h"
+#include "documents/Selection.h"
+#include "model/Construction.h"
+#include "model/Measures.h"
+
+namespace fs = std::filesystem;
+
+namespace ftf::cli {
+namespace {
+
+const char kHelp[] =
+    "Использование:\n"
+    "  ftf selection build -o ФАЙЛ ЗАКАЗ... [--no НОМЕР] [--name НАИМЕНОВАНИЕ]\n"
+    "      выборка из всех позиций заказов; номер по умолчанию — имя ФАЙЛА без расширения,\n"
+    "      валюта и НДС — из настроек, ссылки на заказы — относительно папки заказов\n"
+    "  ftf selection show ФАЙЛ [--json]\n"
+    "      позиции выборки и сводный список материалов по текущим ценам\n";
+const char kStatusHelp[] =
+    "Код возврата: 0 — готово, 1 — ошибка, 2 — готово, но были сообщения\n"
+    "(например, заказ не прочитан).\n";
+
+struct Args {
+    SessionOptions session;
+    std::vector<std::string> positional;
+    std::string output;
+    std::optional<std::string> number;
+    std::string name;
+    bool asJson = false;
+};
+
+Args Parse(const std::vector<std::string>& in) {
+    Args a;
+    for (std::size_t i = 0; i < in.size(); ++i) {
+        const std::string& s = in[i];
+        if (TakeSessionOption(in, i, a.session)) continue;
+        if (s == "--json") {
+            a.asJson = true;
+        } else if (s == "-o" || s == "--output" || s == "--no" || s == "--name") {
+            if (i + 1 >= in.size()) throw FtfError("Параметру " + s + " не указано значение");
+            const std::string& v = in[++i];
+            if (s == "--no") a.number = v;
+            else if (s == "--name") a.name = v;
+            else a.output = v;
+        } else if (s.rfind("-", 0) == 0 && s.size() > 1) {
+            throw FtfError("Неизвестный параметр " + s);
+        } else {
+            a.positional.push_back(s);
+        }
+    }
+    return a;
+}
+
+std::string Absolute(const std::string& file) {
+    std::error_code ec;
+    return fs::absolute(file, ec).lexically_normal().string();
+}
+
+// Adds the positions of one order file as the selection window adds them: a position already in
+// the selection (same order and position numbers) is updated in place, keeping its tick.
+bool AddOrderFile(TftfOrderSelection& selection, const std::string& file) {
+    TftfOrder order;
+    try {
+        bool converted = false;
+        if (!order.LoadFromFile(file, converted)) return false;  // the load has reported why
+    } catch (const std::exception& e) {
+        ShowError(e.what());
+        return false;
+    }
+    for (int i = 0; i < order.Count(); ++i) {
+        const TftfConstruction& pos = order.Positions(i);
+        std::int32_t w = 0, h = 0;
+        PositionRebateSize(pos, w, h);
+        const int found = selection.FindItem(order.OrderNo, pos.PosNo);
+        TftfOrderSelectionItem& item = found >= 0 ? selection.Items(found) : selection.AddItem();
+        if (found < 0) item.Checked = true;
+        item.OrderNo = order.OrderNo;
+        item.PosNo = pos.PosNo;
+        item.RebateWidth = static_cast<float>(w);
+        item.RebateHeight = static_cast<float>(h);
+        item.Quantity = pos.Quantity;
+        item.PosName = pos.PosName;
+        item.FileRef = StoredPathFor(file, selection.OrdersDir());
+    }
+    return true;
+}
+
+int Build(const Args& a) {
+    if (a.output.empty()) throw FtfError("Не указан файл выборки (-o ФАЙЛ)");
+    if (a.positional.empty()) throw FtfError("Укажите файлы заказов");
+    CliSession session(a.session);
+    TftfOrderSelection selection;
+    InitNewSelection(session, selection);
+    const std::string file = Absolute(a.output);
+    selection.SelectionNo = a.number ? *a.number : fs::path(file).stem().string();
+    if (selection.SelectionNo.empty()) throw FtfError("Не указан номер выборки!");
+    selection.SelName = a.name;
+    const auto currency = session.UseCurrencyOf(selection);
+
+    int added = 0;
+    for (const std::string& f : a.positional)
+        if (AddOrderFile(selection, Absolute(f))) ++added;  // an unreadable order is reported; go on
+
+    std::error_code ec;
+    fs::create_directories(fs::path(file).parent_path(), ec);
+    if (!selection.SaveToFile(file)) return 1;
+    std::printf("Выборка № %s записана: %s (заказов: %d, позиций: %d)\n", selection.SelectionNo.c_str(),
+                file.c_str(), added, selection.Count());
+    return session.DoneStatus();
+}
+
+std::string DateText(OleDate d) { return FormatDatePattern("dd.mm.yyyy", d); }
+
+int Show(const Args& a) {
+    if (a.positional.size() != 1) throw FtfError("Укажите один файл выборки");
+    CliSession session(a.session);
+    TftfOrderSelection selection;
+    selection.SetOrdersDir(session.Paths().OrdersDir);
+    bool converted = false;
+    if (!selection.LoadFromFile(a.positional[0], converted)) throw FtfError("Выборка не загружена: " + a.positional[0]);
+    const auto currency = session.UseCurrencyOf(selection);
+
+    // An entry whose order file is gone gives no material; say so instead of dropping it quietly.
+    std::error_code ec;
+    for (int i = 0; i < selection.Count(); ++i) {
+        const TftfOrderSelectionItem& item = selection.Items(i);
+        const std::string resolved = selection.ResolvedFile(item);
+        if (!fs::is_regular_file(resolved, ec))
+            ShowWarning(FillMessage("Невозможно найти файл заказа № %s!\r\nФайл: %s.", {item.OrderNo, resolved}));
+    }
+    TftfMatList materials;
+    selection.CollectMaterials(&materials);
+    Money total;
+    for (const auto& m : materials) total = total + m->MatCost;
+
+    std::ostringstream out;
+    if (a.asJson) {
+        JsonWriter rates = JsonWriter::Array();
+        for (const TftfCurrencyItem& r : selection.CurrencyRates)
+            rates.Add(JsonWriter::Object().Int("CurrencyCode", r.CurrencyCode).Float("Rate", r.Rate).Text());
+        JsonWriter entries = JsonWriter::Array();
+        for (int i = 0; i < selection.Count(); ++i) {
+            const TftfOrderSelectionItem& item = selection.Items(i);
+            entries.Add(JsonWriter::Object()
+                            .Bool("Checked", item.Checked)
+                            .Str("OrderNo", item.OrderNo)
+                            .Str("PosNo", item.PosNo)
+                            .Float("RebateWidth", item.RebateWidth)
+                            .Float("RebateHeight", item.RebateHeight)
+                            .Int("Quantity", item.Quantity)
+                            .Str("PosName", item.PosName)
+                            .Str("FileRef", item.FileRef)
+                            .Str("File", selection.ResolvedFile(item))
+                            .Text());
+        }
+        JsonWriter lines = JsonWriter::Array();
+        for (const auto& m : materials)
+            lines.Add(JsonWriter::Object()
+                          .Str("ArticleId", m->ArticleId)
+                          .Float("MatQuantity", m->MatQuantity)
+                          .Cash("BasePrice", m->BasePrice)
+                          .Cash("MatPrice", m->MatPrice)
+                          .Cash("MatCost", m->MatCost)
+                          .Text());
+        out << JsonWriter::Object()
+                   .Str("Version", selection.Version)
+                   .Str("SelectionNo", selection.SelectionNo)
+                   .Str("SelDate", DateText(selection.SelDate))
+                   .Str("SelName", selection.SelName)
+                   .Raw("CurrencyRates", rates.Text())
+                   .Int("CurrencyId", selection.CurrencyId)
+                   .Int("PriceGroupNo", selection.PriceGroupNo)
+                   .Float("NDSTax", selection.NDSTax)
+                   .Int("RoundMode", selection.RoundMode)
+                   .Lines("Notes", selection.Notes)
+                   .Raw("entries", entries.Text())
+                   .Raw("materials", lines.Text())
+                   .Cash("MaterialsSum", total)
+                   .Text()
+            << "\n";
+    } else {
+        out << "Выборка № " << selection.SelectionNo << " от " << FormatShortDate(selection.SelDate);
+        if (!selection.SelName.empty()) out << ": " << selection.SelName;
+        out << "\nВалюта: " << GetCurrencyName(session.Dm(), selection.CurrencyId) << " (" << selection.CurrencyId
+            << "), НДС " << FormatFixed(selection.NDSTax, 2) << " %\n";
+        for (const std::string& note : selection.Notes) out << "Примечание: " << note << "\n";
+        out << "\n[..]\tЗаказ\tПозиция\tШирина\tВысота\tКол-во\tНаименование\tФайл\n";
+        for (int i = 0; i < selection.Count(); ++i) {
+            const TftfOrderSelectionItem& item = selection.Items(i);
+            out << (item.Checked ? "[x]" : "[ ]") << "\t" << item.OrderNo << "\t" << item.PosNo << "\t"
+                << FormatFixed(item.RebateWidth, 1) << "\t" << FormatFixed(item.RebateHeight, 1) << "\t"
+                << item.Quantity << "\t" << item.PosName << "\t" << item.FileRef << "\n";
+        }
+        out << "\nМатериал\tНаименование\tКол-во\tЦена\tСтоимость\n";
+        for (const auto& m : materials)
+            out << m->ArticleId << "\t" << GetArticleName(session.Dm(), m->ArticleId, true) << "\t"
+                << FormatFixed(m->MatQuantity, 3) << "\t" << FormatFixed(m->MatPrice, 4) << "\t"
+                << FormatFixed(m->MatCost, 4) << "\n";
+        out << "Итого по материалам: " << FormatMoney(total) << "\n";
+    }
+    std::cout << out.str();
+    std::cout.flush();
+    return session.DoneStatus();
+}
+
+int Run(const std::vector<std::string>& args) {
+    if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+        std::FILE* out = args.empty() ? stderr : stdout;
+        std::fputs(kHelp, out);
+        std::fputs(kSessionOptionsHelp, out);
+        std::fputs(kStatusHelp, out);
+        return args.empty() ? 1 : 0;
+    }
+    const std::string verb = args[0];
+    for (const std::string& s : args)
+        if (s == "--help" || s == "-h") return Run({"--help"});
+    if (verb != "build" && verb != "show") throw FtfError("Неизвестная команда выборки «" + verb + "»");
+    try {
+        const Args a = Parse(std::vector<std::string>(args.begin() + 1, args.end()));
+        return verb == "build" ? Build(a) : Show(a);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "ftf selection %s: %s\n", verb.c_str(), OneLine(e.what()).c_str());
+        return 1;
+    }
+}
+
+const FtfCommand reg("selection", "выборки: build (из файлов заказов), show", Run);
+
+}  // namespace
+}  // namespace ftf::cli
