@@ -330,6 +330,35 @@ TEST_F(OrderWindowTest, TheRegisterIsWrittenOnlyByAutoRegOrTheAskingCommand) {
               Texts{"Заказ не имеет номера!\r\nДля учета заказа необходимо наличие номера."});
 }
 
+TEST_F(OrderWindowTest, AnotherProcessChecksAndWritesTheRegisterAsItIsNow) {
+    // A second data module over the same register stands for another workstation: it read the
+    // register while it was empty.
+    TDM other;
+    other.ConfigureDatabase(other.DB_Catalog, catalogue_->Str());
+    other.ConfigureDatabase(other.DB_Registry, registry.string());
+    ASSERT_EQ(other.OpenCatalog(), 0);
+    ASSERT_TRUE(other.OpenDataSet(other.T_OrderList()));
+    setup->AutoReg = true;
+    auto a = Window();
+    a->Order().OrderNo = "X";
+    a->Order().RegDate = *ParseShortDate("01.02.2025");
+    prompter.AnswerSaveFile((orders / "X.ffo370").string());
+    ASSERT_TRUE(a->Save());
+
+    OrderController b(other, dialogs);
+    b.Order().OrderNo = "x";
+    EXPECT_FALSE(b.SaveOrder((orders / "x2.ffo370").string()));
+    EXPECT_EQ(prompter.Texts(Kind::Error),
+              Texts{"Заказ с номером x был зарегистрирован 01.02.2025!\r\nУкажите другой номер заказа."});
+    b.TakeRequests();
+
+    OrderController c(other, dialogs);
+    ASSERT_TRUE(c.OpenOrderFile(WriteOrder(orders / "X3.ffo370", "X")));
+    EXPECT_TRUE(c.RegisterOrder(true));
+    EXPECT_EQ(RegisterRecords(), (std::map<std::string, std::string>{{"X", "%X3.FFO370"}}));
+    EXPECT_TRUE(other.T_OrderList().IsOpen());  // the register window's table stays open
+}
+
 TEST_F(OrderWindowTest, ToggleAllChecksTakesTheOppositeOfTheFirstRow) {
     struct Case {
         bool first;
