@@ -381,7 +381,13 @@ bool OrderController::RegisterOrder(bool silent) {
 void OrderController::EditRequisites() {
     if (!open_) return;
     bool pricesChanged = false;
-    if (dialogs_.RunOrderDialog(*order_, pricesChanged)) {
+    bool accepted = false;
+    try {
+        accepted = dialogs_.RunOrderDialog(*order_, pricesChanged);
+    } catch (const std::exception& e) {
+        ShowError(e.what());
+    }
+    if (accepted) {
         SetCurrencyContext();
         saved_ = false;
         if (order_->Count() > 0 && pricesChanged) {
@@ -529,6 +535,7 @@ void OrderController::AddFromFile() {
     r.multiSelect = true;
     const std::vector<std::string> files = CurrentPrompter().OpenFiles(r);
     bool added = false;
+    BusyCursor busy;
     for (const std::string& file : files) {
         try {
             TftfOrder source;

@@ -159,6 +159,13 @@ TEST_F(OrderWindowTest, TheLastOrderNumberFileHoldsThirtyOneBytesInTheCodePage) 
     }
     fs::remove(orders / "Fentorn.lon");
     EXPECT_EQ(ReadLastOrderNo(), std::nullopt);
+
+    // A folder that cannot be made (below a regular file): reported, not thrown.
+    AppPaths().OrdersDir = (root.Touch("plain") / "Orders").string();
+    EXPECT_FALSE(WriteLastOrderNo("1"));
+    const Texts errors = prompter.Texts(Kind::Error);
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0].rfind("Ошибка записи файла " + LastOrderNoFile() + "!\r\n(", 0), 0u);
 }
 
 TEST_F(OrderWindowTest, SaveAsDoesNotReplaceAnotherOrderInTheOrdersFolderUnasked) {
@@ -278,6 +285,20 @@ TEST_F(OrderWindowTest, RenamingMovesTheFileAndAnExistingTargetIsReplacedOnlyWhe
     ASSERT_TRUE(written.LoadFromFile((orders / "2.ffo370").string(), converted));
     EXPECT_EQ(written.OrderNo, "2");
     EXPECT_TRUE(w->Saved());
+
+    // A move that fails leaves the order in its old file and the save done.
+    fs::create_directories(orders / "4.ffo370");
+    w->Order().OrderNo = "4";
+    prompter.ClearCalls();
+    prompter.AnswerOk(true);
+    prompter.AnswerSaveFile((orders / "4.ffo370").string());
+    prompter.AnswerOk(true);  // "replace" the folder of that name
+    EXPECT_TRUE(w->Save());
+    EXPECT_EQ(prompter.Texts(Kind::Error), Texts{"Ошибка переноса файла заказа согласно статуса!"});
+    EXPECT_EQ(w->FileName(), (orders / "2.ffo370").string());
+    EXPECT_TRUE(w->Saved());
+    ASSERT_TRUE(written.LoadFromFile((orders / "2.ffo370").string(), converted));
+    EXPECT_EQ(written.OrderNo, "4");
 
     // Cancel in the rename dialog ends the save.
     w->Order().OrderNo = "3";
