@@ -30,6 +30,24 @@ TftfConstruction& TftfOrder::AddPosition() {
     return *positions_.back();
 }
 
+std::unique_ptr<TftfConstruction> TftfOrder::CreatePosition() {
+    return std::make_unique<TftfConstruction>(&link_);
+}
+
+TftfConstruction& TftfOrder::InsertPosition(int index, std::unique_ptr<TftfConstruction> position) {
+    if (!position) throw FtfError("Позиция не задана");
+    position->Order = &link_;
+    index = std::clamp(index, 0, Count());
+    return **positions_.insert(positions_.begin() + index, std::move(position));
+}
+
+std::unique_ptr<TftfConstruction> TftfOrder::TakePosition(int index) {
+    if (index < 0 || index >= Count()) return nullptr;
+    std::unique_ptr<TftfConstruction> p = std::move(positions_[static_cast<std::size_t>(index)]);
+    positions_.erase(positions_.begin() + index);
+    return p;
+}
+
 void TftfOrder::ClearPositions() {
     positions_.clear();
     cursor_ = 0;

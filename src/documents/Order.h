@@ -102,6 +102,15 @@ public:
     }
     /// Appends a new empty position of this order and returns it.
     TftfConstruction& AddPosition();
+    /// A new empty position of this order that is not yet in the list (the position dialogs
+    /// work on it before it is added, or it is dropped). The caller owns it.
+    std::unique_ptr<TftfConstruction> CreatePosition();
+    /// Puts a position into the list at the index (clamped to 0..Count) and makes it a position
+    /// of this order, wherever it came from. Returns it.
+    TftfConstruction& InsertPosition(int index, std::unique_ptr<TftfConstruction> position);
+    /// Takes the position at the index out of the list without freeing it; nullptr when the
+    /// index is out of range.
+    std::unique_ptr<TftfConstruction> TakePosition(int index);
     void ClearPositions();
     /// Frees the position at the index; an index out of range changes nothing.
     void DeletePosition(int index);

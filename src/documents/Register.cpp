@@ -12,6 +12,7 @@
 #include "catalogue/Table.h"
 #include "catalogue/TableBackend.h"
 #include "catalogue/Tdm.h"
+#include "common/Cp1251.h"
 #include "common/Error.h"
 #include "common/Helpers.h"
 #include "common/Prompter.h"
@@ -106,6 +107,62 @@ int MoveWithoutReplacing(const std::string& from, const std::string& to) {
     return 0;
 }
 
+// Makes the first record numbered `no` without regard to letter case current.
+bool FindNumber(Table& t, const std::string& no) {
+    LocateOptions anyCase;
+    anyCase.caseInsensitive = true;
+    return !t.IsEmpty() && t.Locate("No", Value(no), anyCase);
+}
+
+// The order window's use of the register table: opened for the call when closed, display
+// updates suspended and the filter off meanwhile; filter, order and current record (found again
+// by its number, since the rows are read afresh) are put back on every way out.
+class RegisterScope {
+public:
+    explicit RegisterScope(OrderRegister& reg) : reg_(reg), t_(reg.Records()), wasOpen_(t_.IsOpen()) {
+        open_ = wasOpen_ || reg_.Open();
+        if (!open_) return;
+        filter_ = t_.Filter();
+        filtered_ = t_.Filtered();
+        options_ = t_.GetFilterOptions();
+        index_ = t_.ActiveIndex();
+        if (!t_.IsEmpty()) currentNo_ = t_.AsText("No");
+        t_.DisableControls();
+        t_.SetFiltered(false);
+    }
+    ~RegisterScope() {
+        if (!open_) return;
+        try {
+            CancelEdits(t_);
+            t_.SetFiltered(false);
+            t_.SetFilterOptions(options_);
+            t_.SetFilter(filter_);
+            t_.SetActiveIndex(index_);
+            t_.SetFiltered(filtered_);
+            if (!currentNo_.empty()) reg_.LocateNumber(currentNo_);
+        } catch (...) {
+            // Putting back a filter that compiled before cannot fail.
+        }
+        t_.EnableControls();
+        if (!wasOpen_) reg_.Close();
+    }
+    RegisterScope(const RegisterScope&) = delete;
+    RegisterScope& operator=(const RegisterScope&) = delete;
+
+    bool Open() const { return open_; }
+
+private:
+    OrderRegister& reg_;
+    Table& t_;
+    bool wasOpen_;
+    bool open_ = false;
+    std::string filter_;
+    bool filtered_ = false;
+    FilterOptions options_;
+    int index_ = 0;
+    std::string currentNo_;
+};
+
 }  // namespace
 
 std::string RegisterMoveTarget(const std::string& file, const std::string& targetDir) {
@@ -191,24 +248,19 @@ RegisterFilesResult OrderRegister::RegisterOrderFiles(const std::vector<std::str
         bool duplicate = false;
         std::string failure;
         try {
-            // The rows are read anew inside the write transaction: another process may have
-            // registered this number since we last looked, and nobody can until we commit.
-            BackendTransaction tx(t.Data().Backend());
-            dm_.RefreshTable(t);
-            LocateOptions anyCase;
-            anyCase.caseInsensitive = true;
-            if (!t.IsEmpty() && t.Locate("No", Value(order.OrderNo), anyCase)) {
-                duplicate = true;
-            } else {
-                t.Append();
-                t.Set("No", Value(order.OrderNo));
-                WriteOrderValues(t, order);
-                t.Set("OrderFile", Value(StoredPathFor(file, folders_.ordersDir)));
-                t.Post();
-                tx.Commit();
-            }
+            EditInTransaction([&](Table& rows) {
+                if (FindNumber(rows, order.OrderNo)) {
+                    duplicate = true;
+                    return false;
+                }
+                rows.Append();
+                rows.Set("No", Value(order.OrderNo));
+                WriteOrderValues(rows, order);
+                rows.Set("OrderFile", Value(StoredPathFor(file, folders_.ordersDir)));
+                rows.Post();
+                return true;
+            });
         } catch (const std::exception& e) {
-            CancelEdits(t);
             failure = e.what();
         }
         if (duplicate) {
@@ -227,6 +279,57 @@ RegisterFilesResult OrderRegister::RegisterOrderFiles(const std::vector<std::str
     Reread();
     t.EnableControls();
     return result;
+}
+
+bool OrderRegister::EditInTransaction(const std::function<bool(Table&)>& edit) {
+    Table& t = Records();
+    try {
+        // The rows are read anew inside the write transaction: another process may have
+        // registered this number since we last looked, and nobody can until we commit.
+        BackendTransaction tx(t.Data().Backend());
+        dm_.RefreshTable(t);
+        if (!edit(t)) return false;
+        tx.Commit();
+        return true;
+    } catch (...) {
+        CancelEdits(t);
+        try {
+            dm_.RefreshTable(t);  // drop whatever the failed write left in memory
+        } catch (...) {
+        }
+        throw;
+    }
+}
+
+std::optional<OleDate> OrderRegister::RegisteredDate(const std::string& no) {
+    RegisterScope scope(*this);
+    if (!scope.Open()) return std::nullopt;
+    Table& t = Records();
+    dm_.RefreshTable(t);
+    if (!FindNumber(t, no)) return std::nullopt;
+    return static_cast<OleDate>(t.AsInt("RegDate"));
+}
+
+bool OrderRegister::WriteOrderRecord(const TftfOrder& order, const std::string& orderFile,
+                                     const std::string& previousNo) {
+    RegisterScope scope(*this);
+    if (!scope.Open()) return false;
+    const std::string stored = StoredPathFor(orderFile, folders_.ordersDir);
+    EditInTransaction([&](Table& t) {
+        // A saved order whose number changed keeps its record under the new number.
+        const bool renumber = !previousNo.empty() && !SameTextNoCase(previousNo, order.OrderNo) &&
+                              FindNumber(t, previousNo);
+        if (renumber || FindNumber(t, order.OrderNo))
+            t.Edit();
+        else
+            t.Append();
+        t.Set("No", Value(order.OrderNo));
+        WriteOrderValues(t, order);
+        t.Set("OrderFile", Value(stored));
+        t.Post();
+        return true;
+    });
+    return true;
 }
 
 std::string OrderRegister::CurrentOrderFile() {

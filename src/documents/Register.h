@@ -7,14 +7,18 @@
 // archived ones in the archive folder, deleted ones in the recycle folder. The register lists
 // only the active ones; deleting and archiving move the files.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "common/Dates.h"
 
 namespace ftf {
 
 class TDM;
 class Table;
+class TftfOrder;
 
 /// The folders the register works with (native paths; an empty recycle or archive folder means
 /// that files are left where they are).
@@ -95,6 +99,22 @@ public:
     void TitleClick(const std::string& column);
     RegisterSort Sort() const { return sort_; }
 
+    // --- The order window's side of the register ---------------------------------------------
+    // Both open the table for the call when it is closed (and close it again), switch its filter
+    // off meanwhile and leave filter, order and current record as they were. A table that cannot
+    // be opened is reported by the data module.
+
+    /// The order date of the first record numbered `no` without regard to letter case, from
+    /// rows read afresh; nullopt when there is none or the table cannot be opened.
+    std::optional<OleDate> RegisteredDate(const std::string& no);
+    /// Writes the register record of an order saved in `orderFile` (native path): when
+    /// `previousNo` is not empty, differs from OrderNo (letter case ignored) and has a record,
+    /// that record is rewritten and so renumbered; otherwise the record numbered OrderNo (letter
+    /// case ignored) is rewritten, or appended when there is none. `Note` is left alone. Runs
+    /// in one write transaction on freshly read rows. False when the table cannot be opened;
+    /// a failed write throws FtfError (nothing is written then).
+    bool WriteOrderRecord(const TftfOrder& order, const std::string& orderFile, const std::string& previousNo);
+
     /// Makes the record numbered `no` current (exact comparison); false when none.
     bool LocateNumber(const std::string& no);
 
@@ -106,6 +126,10 @@ private:
     void RemoveRecords(Removal kind, bool ask, bool moveFiles);
     void MoveOrderFile(const std::string& file, const std::string& targetDir, const char* missingWarning);
     void Reread();
+    // Reads the rows afresh inside one write transaction and runs `edit` on them, committing
+    // when it returns true: no other process can register a number between the check and the
+    // write. After a failure (thrown on) the rows are read again, so nothing half-written stays.
+    bool EditInTransaction(const std::function<bool(Table&)>& edit);
 
     TDM& dm_;
     RegisterFolders folders_;

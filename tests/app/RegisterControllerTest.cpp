@@ -19,7 +19,7 @@ namespace {
 
 using Kind = PromptCall::Kind;
 
-TEST(RegisterCliController, CommandsUpdateTheStateAndCtrlDelDoesNotAsk) {
+TEST(RegisterController, CommandsUpdateTheStateAndCtrlDelDoesNotAsk) {
     test::TempDir root;
     const std::string orders = root.Str() + "/Orders", registry = root.Str() + "/Registry";
     fs::create_directories(orders);
