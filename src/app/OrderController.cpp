@@ -9,6 +9,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "app/NewDocuments.h"
 #include "app/OrderDialogs.h"
 #include "app/OrderRecalc.h"
 #include "app/PositionClipboard.h"
@@ -164,26 +165,8 @@ std::optional<std::string> ReadLastOrderNo() {
 
 OrderController::OrderController(TDM& dm, OrderDialogs& dialogs)
     : dm_(dm), dialogs_(dialogs), order_(std::make_unique<TftfOrder>()) {
-    TftfOrder& o = *order_;
-    if (const TftfSetup* s = CurrentSetup()) {
-        o.ProfSys = s->DefProfSys;
-        o.FurnSys = s->DefFurnSys;
-        o.Handle = s->DefHandle;
-        o.FalzType = s->DefFalzType;
-        o.Dornmass = s->DefDornType;
-        o.StulpType = s->DefStulpFalzType;
-        o.OpenType = s->DefFlugelType;
-        o.Material = s->DefMaterial;
-        o.CurrencyId = s->CurCurrency;
-        o.PriceGroupNo = s->PriceGrpNo;
-        o.NDSTax = s->NDSTax;
-        o.GetTotalNDS = s->TotalNDS;
-        o.ShowIncludeNDS = s->ShowIncludingNDS;
-    }
     try {
-        o.InnerProfColor = o.OuterProfColor = GetSystemBaseColor(dm_, o.ProfSys);
-        o.FurnColor = GetSystemBaseColor(dm_, o.FurnSys);
-        LoadCurrencyRates(dm_, &o.CurrencyRates);
+        FillNewOrder(*order_, CurrentSetup(), dm_);
     } catch (const std::exception& e) {
         // A catalogue table that could not be opened was reported at start; say what is missing.
         ShowError(e.what());

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "app/NewDocuments.h"
 #include "catalogue/Lookups.h"
 #include "catalogue/Table.h"
 #include "common/Cp1251.h"
@@ -57,12 +58,7 @@ SelectionController::~SelectionController() {
 std::unique_ptr<TftfOrderSelection> SelectionController::NewSelection() const {
     auto selection = std::make_unique<TftfOrderSelection>();
     selection->SetOrdersDir(folders_.ordersDir);
-    if (const TftfSetup* setup = CurrentSetup()) {
-        selection->CurrencyId = setup->CurCurrency;
-        selection->NDSTax = setup->NDSTax;
-    }
-    selection->PriceGroupNo = 0;
-    LoadCurrencyRates(dm_, &selection->CurrencyRates);
+    FillNewSelection(*selection, CurrentSetup(), dm_);
     return selection;
 }
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "app/NewDocuments.h"
 #include "calc/FurnCalc.h"
 #include "catalogue/Lookups.h"
 #include "cli/CliCatalog.h"
@@ -145,32 +146,10 @@ CliSession::CurrencyScope CliSession::UseCurrencyOf(const TftfOrderSelection& se
                GetCurrencyDecimals(*dm_, selection.CurrencyId));
 }
 
-void InitNewOrder(CliSession& session, TftfOrder& order) {
-    const TftfSetup& s = session.Setup();
-    order.ProfSys = s.DefProfSys;
-    order.FurnSys = s.DefFurnSys;
-    order.InnerProfColor = GetSystemBaseColor(session.Dm(), order.ProfSys);
-    order.OuterProfColor = order.InnerProfColor;
-    order.FurnColor = GetSystemBaseColor(session.Dm(), order.FurnSys);
-    order.Handle = s.DefHandle;
-    order.FalzType = s.DefFalzType;
-    order.Dornmass = s.DefDornType;
-    order.StulpType = s.DefStulpFalzType;
-    order.OpenType = s.DefFlugelType;
-    order.Material = s.DefMaterial;
-    order.CurrencyId = s.CurCurrency;
-    order.PriceGroupNo = s.PriceGrpNo;
-    order.NDSTax = s.NDSTax;
-    order.GetTotalNDS = s.TotalNDS;
-    order.ShowIncludeNDS = s.ShowIncludingNDS;
-    order.CurrencyRates = session.Rates();
-}
+void InitNewOrder(CliSession& session, TftfOrder& order) { FillNewOrder(order, &session.Setup(), session.Dm()); }
 
 void InitNewSelection(CliSession& session, TftfOrderSelection& selection) {
-    selection.CurrencyId = session.Setup().CurCurrency;
-    selection.NDSTax = session.Setup().NDSTax;
-    selection.PriceGroupNo = 0;
-    selection.CurrencyRates = session.Rates();
+    FillNewSelection(selection, &session.Setup(), session.Dm());
     selection.SetOrdersDir(session.Paths().OrdersDir);
 }
 

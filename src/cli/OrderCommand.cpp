@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "app/OrderController.h"
 #include "app/OrderRecalc.h"
 #include "catalogue/Lookups.h"
 #include "cli/CliJson.h"
@@ -87,19 +88,6 @@ Args Parse(const std::vector<std::string>& in) {
 std::string Absolute(const std::string& file) {
     std::error_code ec;
     return fs::absolute(file, ec).lexically_normal().string();
-}
-
-// The last order number file: one length byte, then 30 bytes of Windows-1251 text, zero filled.
-void WriteLastOrderNo(const std::string& ordersDir, const std::string& orderNo) {
-    std::string bytes = ToCp1251(orderNo).bytes;
-    if (bytes.size() > 30) bytes.resize(30);
-    std::string image(31, '\0');
-    image[0] = static_cast<char>(bytes.size());
-    image.replace(1, bytes.size(), bytes);
-    const fs::path file = fs::path(ordersDir.empty() ? "." : ordersDir) / "Fentorn.lon";
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(image.data(), static_cast<std::streamsize>(image.size()));
-    if (!out.flush()) throw FtfError("Не удалось записать файл " + file.string());
 }
 
 // Loads an order file; a file that cannot be read completely ends the command.
@@ -179,7 +167,7 @@ int Build(const Args& a) {
             restore();
             return 1;
         }
-        WriteLastOrderNo(paths.OrdersDir, order.OrderNo);
+        if (!WriteLastOrderNo(order.OrderNo)) return 1;
     }
     std::printf("Заказ № %s записан: %s (позиций: %d, итого: %s)\n", order.OrderNo.c_str(), file.c_str(),
                 order.Count(), FormatFixed(order.GrandTotal(), 4).c_str());
