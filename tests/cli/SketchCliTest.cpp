@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "CliFixture.h"
 #include "FtfProcess.h"
 #include "documents/Order.h"
 #include "model/Construction.h"
@@ -110,6 +111,38 @@ TEST_F(SketchCli, RefusesMalformedArguments) {
         EXPECT_NE(r.err.find(c.message), std::string::npos) << "expected «" << c.message << "», got: " << r.err;
         EXPECT_FALSE(fs::exists(ftf_.Path("x.svg"))) << c.message;
     }
+}
+
+}  // namespace
+
+namespace {
+
+// Every demo order builds on the demo catalogue and every one of its positions draws, in both
+// formats: the demo configuration's orders are what a new user looks at first.
+class DemoSketches : public ftf::test::DemoCatalogueTest {};
+
+TEST_F(DemoSketches, EveryDemoPositionDrawsAsSvgAndPng) {
+    int drawn = 0;
+    for (const auto& entry : fs::directory_iterator(FTF_SOURCE_DIR "/data/demo/orders")) {
+        if (entry.path().extension() != ".json") continue;
+        const std::string file = proc.Path(entry.path().stem().string() + ".ffo370");
+        auto built = Ftf({"order", "build", entry.path().string(), "-o", file});
+        ASSERT_EQ(built.status, 0) << entry.path() << ": " << built.err;
+        ftf::TftfOrder order;
+        bool converted = false;
+        ASSERT_TRUE(order.LoadFromFile(file, converted));
+        ASSERT_GT(order.Count(), 0) << entry.path();
+        for (int n = 1; n <= order.Count(); ++n) {
+            for (const char* ext : {".svg", ".png"}) {
+                const std::string picture = proc.Path("pos" + std::to_string(drawn) + ext);
+                auto r = proc.Run({"sketch", file, "--pos", std::to_string(n), "-o", picture});
+                ASSERT_EQ(r.status, 0) << file << " " << n << ": " << r.err;
+                EXPECT_GT(fs::file_size(picture), 1000u) << picture;
+            }
+            ++drawn;
+        }
+    }
+    EXPECT_GE(drawn, 5);
 }
 
 }  // namespace
