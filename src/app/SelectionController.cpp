@@ -278,23 +278,9 @@ bool SelectionController::AddOrderFile(const std::string& file) {
     if (!ok) return false;
     TftfOrderSelection& s = *selection_;
     for (int i = 0; i < order.Count(); ++i) {
-        const TftfConstruction& p = order.Positions(i);
-        std::int32_t width = 0, height = 0;
-        PositionRebateSize(p, width, height);
-        int index = s.FindItem(order.OrderNo, p.PosNo);
-        const bool added = index < 0;
-        if (added) {
-            s.AddItem().Checked = true;
-            index = s.Count() - 1;
-        }
-        TftfOrderSelectionItem& item = s.Items(index);
-        item.OrderNo = order.OrderNo;
-        item.PosNo = p.PosNo;
-        item.RebateWidth = static_cast<float>(width);
-        item.RebateHeight = static_cast<float>(height);
-        item.Quantity = p.Quantity;
-        item.PosName = p.PosName;
-        item.FileRef = StoredPathFor(file, s.OrdersDir());
+        bool added = false;
+        const int index = s.PutOrderPosition(file, order, order.Positions(i), added);
+        const TftfOrderSelectionItem& item = s.Items(index);
         focusedIndex_ = index;
         saved_ = false;
         if (added)

@@ -26,7 +26,6 @@
 #include "documents/Order.h"
 #include "documents/Selection.h"
 #include "model/Construction.h"
-#include "model/Measures.h"
 
 namespace fs = std::filesystem;
 
@@ -92,19 +91,8 @@ bool AddOrderFile(TftfOrderSelection& selection, const std::string& file) {
         return false;
     }
     for (int i = 0; i < order.Count(); ++i) {
-        const TftfConstruction& pos = order.Positions(i);
-        std::int32_t w = 0, h = 0;
-        PositionRebateSize(pos, w, h);
-        const int found = selection.FindItem(order.OrderNo, pos.PosNo);
-        TftfOrderSelectionItem& item = found >= 0 ? selection.Items(found) : selection.AddItem();
-        if (found < 0) item.Checked = true;
-        item.OrderNo = order.OrderNo;
-        item.PosNo = pos.PosNo;
-        item.RebateWidth = static_cast<float>(w);
-        item.RebateHeight = static_cast<float>(h);
-        item.Quantity = pos.Quantity;
-        item.PosName = pos.PosName;
-        item.FileRef = StoredPathFor(file, selection.OrdersDir());
+        bool added = false;
+        selection.PutOrderPosition(file, order, order.Positions(i), added);
     }
     return true;
 }

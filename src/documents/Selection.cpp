@@ -9,6 +9,7 @@
 #include "common/Prompter.h"
 #include "common/StoredPath.h"
 #include "documents/DocumentFile.h"
+#include "model/Measures.h"
 #include "settings/AppPaths.h"
 
 namespace ftf {
@@ -104,16 +105,25 @@ TftfOrderSelectionItem& TftfOrderSelection::AddItem() {
     return *items_.back();
 }
 
-TftfOrderSelectionItem& TftfOrderSelection::AddItem(const std::string& orderFile, const TftfOrder& order,
-                                                    const TftfConstruction& position) {
-    TftfOrderSelectionItem& item = AddItem();
-    item.Checked = position.Checked;
+int TftfOrderSelection::PutOrderPosition(const std::string& orderFile, const TftfOrder& order,
+                                         const TftfConstruction& position, bool& added) {
+    int index = FindItem(order.OrderNo, position.PosNo);
+    added = index < 0;
+    if (added) {
+        AddItem().Checked = true;
+        index = Count() - 1;
+    }
+    std::int32_t width = 0, height = 0;
+    PositionRebateSize(position, width, height);
+    TftfOrderSelectionItem& item = Items(index);
     item.OrderNo = order.OrderNo;
     item.PosNo = position.PosNo;
+    item.RebateWidth = static_cast<float>(width);
+    item.RebateHeight = static_cast<float>(height);
     item.Quantity = position.Quantity;
     item.PosName = position.PosName;
     item.FileRef = StoredPathFor(orderFile, OrdersDir());
-    return item;
+    return index;
 }
 
 void TftfOrderSelection::DeleteItem(int index) {

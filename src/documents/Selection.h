@@ -110,9 +110,12 @@ public:
     }
     /// Appends a new empty entry.
     TftfOrderSelectionItem& AddItem();
-    /// Appends an entry for a position of an order file: its values and the file's reference.
-    TftfOrderSelectionItem& AddItem(const std::string& orderFile, const TftfOrder& order,
-                                    const TftfConstruction& position);
+    /// The entry for a position of an order file: the entry with the same order and position
+    /// numbers is updated in place (its tick stays), else a new ticked entry is appended. It takes
+    /// the position's values, rebate size and the file's reference. Returns the entry's index;
+    /// `added` tells whether it is new.
+    int PutOrderPosition(const std::string& orderFile, const TftfOrder& order,
+                         const TftfConstruction& position, bool& added);
     void DeleteItem(int index);
     /// Takes the entry at `from` out (the list closes up) and inserts it at `to` of the shortened
     /// list. Indices out of range change nothing.

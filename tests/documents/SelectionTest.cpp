@@ -86,7 +86,15 @@ protected:
         EXPECT_TRUE(order.LoadFromFile(file, converted));
         const TftfConstruction* p = order.FindPosition(posNo);
         EXPECT_NE(p, nullptr);
-        return selection.AddItem(file, order, *p);
+        // Appended as it stands, even twice: the tests below need repeated entries.
+        TftfOrderSelectionItem& item = selection.AddItem();
+        item.Checked = p->Checked;
+        item.OrderNo = order.OrderNo;
+        item.PosNo = p->PosNo;
+        item.Quantity = p->Quantity;
+        item.PosName = p->PosName;
+        item.FileRef = StoredPathFor(file, selection.OrdersDir());
+        return item;
     }
 
     std::filesystem::path ordersDir;
@@ -228,7 +236,9 @@ TEST_F(SelectionOrders, ReferencesAreRelativeToTheOrdersFolder) {
     TftfOrder order;
     const std::string outsideFile = (dir.Path() / "elsewhere" / "b.ffo370").string();
     auto& p = order.AddPosition();
-    TftfOrderSelectionItem& outside = selection.AddItem(outsideFile, order, p);
+    bool added = false;
+    TftfOrderSelectionItem& outside = selection.Items(selection.PutOrderPosition(outsideFile, order, p, added));
+    EXPECT_TRUE(added);
     EXPECT_EQ(outside.FileRef, ToStoredForm(outsideFile));
     EXPECT_EQ(selection.DecodedRef(outside), ToStoredForm(outsideFile));
 
