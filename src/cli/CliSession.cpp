@@ -146,6 +146,11 @@ CliSession::CurrencyScope CliSession::UseCurrencyOf(const TftfOrderSelection& se
                GetCurrencyDecimals(*dm_, selection.CurrencyId));
 }
 
+std::string AbsoluteFile(const std::string& file) {
+    std::error_code ec;
+    return std::filesystem::absolute(file, ec).lexically_normal().string();
+}
+
 void InitNewOrder(CliSession& session, TftfOrder& order) { FillNewOrder(order, &session.Setup(), session.Dm()); }
 
 void InitNewSelection(CliSession& session, TftfOrderSelection& selection) {

@@ -43,6 +43,10 @@ struct SessionOptions {
 /// at args[i] into `o`, advancing `i` past a separate value. False when args[i] is none of them.
 bool TakeSessionOption(const std::vector<std::string>& args, std::size_t& i, SessionOptions& o);
 
+/// A file named on the command line as an absolute, normalised path (stored references and the
+/// messages name the file wherever the command ran).
+std::string AbsoluteFile(const std::string& file);
+
 /// The help lines of the session's options.
 extern const char kSessionOptionsHelp[];
 

@@ -85,11 +85,6 @@ Args Parse(const std::vector<std::string>& in) {
     return a;
 }
 
-std::string Absolute(const std::string& file) {
-    std::error_code ec;
-    return fs::absolute(file, ec).lexically_normal().string();
-}
-
 // Loads an order file; a file that cannot be read completely ends the command.
 void LoadOrder(TftfOrder& order, const std::string& file) {
     bool converted = false;
@@ -127,7 +122,7 @@ int Build(const Args& a) {
         }
     }
 
-    const std::string file = Absolute(a.output);
+    const std::string file = AbsoluteFile(a.output);
     std::error_code ec;
     fs::create_directories(fs::path(file).parent_path(), ec);
 

@@ -74,11 +74,6 @@ Args Parse(const std::vector<std::string>& in) {
     return a;
 }
 
-std::string Absolute(const std::string& file) {
-    std::error_code ec;
-    return fs::absolute(file, ec).lexically_normal().string();
-}
-
 // Adds the positions of one order file as the selection window adds them: a position already in
 // the selection (same order and position numbers) is updated in place, keeping its tick.
 bool AddOrderFile(TftfOrderSelection& selection, const std::string& file) {
@@ -103,7 +98,7 @@ int Build(const Args& a) {
     CliSession session(a.session);
     TftfOrderSelection selection;
     InitNewSelection(session, selection);
-    const std::string file = Absolute(a.output);
+    const std::string file = AbsoluteFile(a.output);
     selection.SelectionNo = a.number ? *a.number : fs::path(file).stem().string();
     if (selection.SelectionNo.empty()) throw FtfError("Не указан номер выборки!");
     selection.SelName = a.name;
@@ -111,7 +106,7 @@ int Build(const Args& a) {
 
     int added = 0;
     for (const std::string& f : a.positional)
-        if (AddOrderFile(selection, Absolute(f))) ++added;  // an unreadable order is reported; go on
+        if (AddOrderFile(selection, AbsoluteFile(f))) ++added;  // an unreadable order is reported; go on
 
     std::error_code ec;
     fs::create_directories(fs::path(file).parent_path(), ec);
