@@ -2,9 +2,12 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "cli/CliConfig.h"
+#include "cli/CliSession.h"
 #include "cli/Command.h"
 #include "common/Error.h"
 #include "common/NonInteractivePrompter.h"
@@ -29,6 +32,8 @@ const char kHelp[] =
     "  --size ШxВ       размер рисунка в точках (по умолчанию 800x600)\n"
     "  --flags СПИСОК   размеры: 0 общие, 1 и 2 размеры сторон (2 без крайних точек);\n"
     "                   по умолчанию 0,1,2; \"\" или none: без размеров\n"
+    "  --config ИМЯ, --server ПАПКА  файл заказа, не найденный по указанному пути,\n"
+    "                   ищется в папке заказов этой конфигурации\n"
     "  --help           эта справка\n";
 
 int ParsePositive(const std::string& text, const std::string& what) {
@@ -66,7 +71,9 @@ int Run(const std::vector<std::string>& args) {
     std::string orderFile, out, posNo, flagsText = "0,1,2", sizeText = "800x600";
     int posIndex = 0;
     bool hasPos = false, hasPosNo = false;
+    ftf::cli::SessionOptions session;
     for (std::size_t i = 0; i < args.size(); ++i) {
+        if (ftf::cli::TakeSessionOption(args, i, session)) continue;
         std::string name = args[i], value;
         if (name == "--help" || name == "-h") {
             std::fputs(kHelp, stdout);
@@ -113,6 +120,14 @@ int Run(const std::vector<std::string>& args) {
     int width = 0, height = 0;
     ParseSize(sizeText, width, height);
     const ftf::TSizeFlags flags = ParseFlags(flagsText);
+
+    // A configuration given: an order named by its file name alone is found in its orders folder.
+    const bool configured = !session.config.empty() || !session.server.empty();
+    if (configured && !std::filesystem::exists(orderFile) && std::filesystem::path(orderFile).is_relative()) {
+        const std::string ordersDir =
+            ftf::cli::CliConfigurationPaths(session.config, session.server, session.catalog).OrdersDir;
+        if (!ordersDir.empty()) orderFile = (std::filesystem::path(ordersDir) / orderFile).string();
+    }
 
     ftf::NonInteractivePrompter prompter;
     ftf::ScopedPrompter scope(prompter);

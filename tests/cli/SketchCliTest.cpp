@@ -83,6 +83,20 @@ TEST_F(SketchCli, PngTakesTheGivenSizeAndFlagsNoneDrawsNoDimensions) {
     EXPECT_NE(ReadAll(dimensioned).find(">1400<"), std::string::npos);
 }
 
+TEST_F(SketchCli, FindsTheOrderInTheConfigurationsOrdersFolder) {
+    const std::string server = ftf_.MakeDir("Server");
+    fs::create_directories(server + "/Orders");
+    fs::copy_file(orderFile, server + "/Orders/77.ffo370");
+    const std::string picture = ftf_.Path("found.svg");
+    auto r = ftf_.Run({"sketch", "77.ffo370", "--server", server, "-o", picture});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(fs::exists(picture));
+    // Without a configuration the name means the current folder only.
+    r = ftf_.Run({"sketch", "77.ffo370", "-o", picture + ".svg"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_FALSE(fs::exists(picture + ".svg"));
+}
+
 TEST_F(SketchCli, RefusesMalformedArguments) {
     struct Case {
         std::vector<std::string> args;  // after "sketch"; "@" stands for the order file
