@@ -135,7 +135,7 @@ void Table::RebuildView() const {
         };
         if (narrowing) {
             bool narrowed = false;
-            for (RowId r : data_->Candidates(*narrowing, index_, narrowed)) take(r);
+            for (RowId r : data_->CandidateRows(*narrowing, index_, narrowed, scratch_)) take(r);
         } else {
             for (RowId r : data_->IndexOrder(index_)) take(r);
         }

@@ -271,6 +271,7 @@ private:
     mutable std::uint64_t viewVersion_ = 0;
     mutable bool viewIsIndex_ = true;
     mutable std::vector<RowId> view_;
+    mutable std::vector<RowId> scratch_;  // candidate rows re-ordered for the view
 
     // The cursor follows the view when other datasets change the rows, hence mutable.
     mutable RowId current_ = kNoRow;
