@@ -183,23 +183,6 @@ private:
     const TableData* data_ = nullptr;
 };
 
-// The state of a dataset's rows and filters; a cache built from it is good while it holds.
-struct ViewStamp {
-    std::weak_ptr<TableData> data;
-    std::uint64_t version = 0;
-    std::string filters;
-
-    // True (and the stamp taken anew) when the dataset no longer matches the stamp.
-    bool Renew(const Table& t) {
-        std::string now = t.FixedFilter() + "\n" + (t.Filtered() ? t.Filter() : std::string());
-        if (data.lock() == t.DataPtr() && version == t.Data().Version() && filters == now) return false;
-        data = t.DataPtr();
-        version = t.Data().Version();
-        filters = std::move(now);
-        return true;
-    }
-};
-
 // Whether any row of the dataset has a text value in a field: the "has a row for ..." checks that
 // precede each filter, asked for every element and every item of a run.
 class KeyPresence {

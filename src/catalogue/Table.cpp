@@ -798,6 +798,23 @@ void Table::Emit(TableEvent e) {
 
 // --- guards ------------------------------------------------------------------------------------
 
+bool ViewStamp::Renew(const Table& t) {
+    const bool filtered = t.Filtered();
+    const std::string_view filter = filtered ? std::string_view(t.Filter()) : std::string_view();
+    if (!data_.owner_before(t.DataPtr()) && !t.DataPtr().owner_before(data_) &&
+        version_ == t.Data().Version() && index_ == t.ActiveIndex() && filtered_ == filtered &&
+        options_ == t.GetFilterOptions() && fixed_ == t.FixedFilter() && filter_ == filter)
+        return false;
+    data_ = t.DataPtr();
+    version_ = t.Data().Version();
+    index_ = t.ActiveIndex();
+    filtered_ = filtered;
+    options_ = t.GetFilterOptions();
+    fixed_ = t.FixedFilter();
+    filter_ = filter;
+    return true;
+}
+
 FilterScope::FilterScope(Table& table, std::string_view text, const FilterOptions& options)
     : table_(table), oldOptions_(table.GetFilterOptions()) {
     table_.DisableControls();

@@ -292,6 +292,24 @@ private:
     int listenerId_ = 0;
 };
 
+/// What a dataset's view is made of: its rows (the table and its version), its fixed and
+/// temporary filters with their options, and its order. A cache built from a view stays good
+/// while Renew returns false; the check makes no copies, so it can precede every look-up.
+class ViewStamp {
+public:
+    /// True (and the stamp taken anew) when the dataset no longer matches the stamp.
+    bool Renew(const Table& t);
+
+private:
+    std::weak_ptr<TableData> data_;
+    std::uint64_t version_ = 0;
+    std::string fixed_;
+    bool filtered_ = false;
+    std::string filter_;
+    FilterOptions options_;
+    int index_ = 0;
+};
+
 /// Sets a temporary filter on a shared table for one routine and clears it (filter off,
 /// expression empty) on every way out; display updates stay suspended meanwhile. The view is on
 /// its first record after construction.
