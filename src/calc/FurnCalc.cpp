@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <unordered_set>
 #include <cmath>
+#include <charconv>
 #include <cstdio>
 
 #include "catalogue/Lookups.h"
@@ -24,23 +25,12 @@ namespace {
 
 // --- texts -------------------------------------------------------------------------------------
 
-// A code inside a filter literal: a quote is doubled so that a code stays one literal.
-std::string Lit(std::string_view s) {
-    std::string out;
-    out.reserve(s.size());
-    for (char c : s) {
-        out += c;
-        if (c == '\'') out += '\'';
-    }
-    return out;
-}
-
 std::string Num(long long v) { return std::to_string(v); }
 
 // "%.Nf" with "." as filter expressions need, whatever the process formats are. The same few
 // values (backset, thickness, profile width) are formatted for every element of a run, so the
 // last texts are kept.
-std::string Dot(long double v, int decimals) {
+const std::string& Dot(long double v, int decimals) {
     struct Memo {
         long double value;
         int decimals;
@@ -55,6 +45,35 @@ std::string Dot(long double v, int decimals) {
     m.decimals = decimals;
     m.text = FormatFixed(v, decimals, ".");
     return m.text;
+}
+
+// Filter texts are made for every element and item of a run: their parts are appended to one
+// text rather than joined through temporaries.
+struct Quoted {
+    std::string_view code;  // a code inside a filter literal: a quote is doubled so that it stays one literal
+};
+struct Fixed {
+    long double value;
+    int decimals;  // formatted as Dot does
+};
+
+void Put(std::string& s, std::string_view text) { s.append(text); }
+void Put(std::string& s, long long v) {
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, v).ptr;
+    s.append(digits, end);
+}
+void Put(std::string& s, Quoted q) {
+    for (char c : q.code) {
+        s += c;
+        if (c == '\'') s += '\'';
+    }
+}
+void Put(std::string& s, Fixed f) { s.append(Dot(f.value, f.decimals)); }
+
+template <class... Parts>
+void Cat(std::string& s, const Parts&... parts) {
+    (Put(s, parts), ...);
 }
 
 // Filters on codes compare them exactly: a trailing "*" in a code is no wildcard.
@@ -322,62 +341,53 @@ int CountByScheme(std::string_view scheme, double size) {
 
 std::string BuildArticleFilter(const TElementFlags& f, const TArticleRequest& r, std::string* fallback) {
     std::string s;
+    s.reserve(256);
+    const long long ffb = r.FFB, ffh = r.FFH;
     switch (r.Condition) {
-        case 1: s = "FFBMin <= " + Num(r.FFB) + " and FFBMax >= " + Num(r.FFB) + " "; break;
-        case 2: s = "FFHMin <= " + Num(r.FFH) + " and FFHMax >= " + Num(r.FFH) + " "; break;
-        case 3:
-            s = "FFBMin <= " + Num(r.FFB) + " and FFBMax >= " + Num(r.FFB) + " and FFHMin <= " + Num(r.FFH) +
-                " and FFHMax >= " + Num(r.FFH) + " ";
-            break;
-        case 4: s = "FFL1Min <= " + Dot(r.L1, 0) + " and FFL1Max >= " + Dot(r.L1, 0) + " "; break;
-        case 5: s = "FFL2Min <= " + Dot(r.L2, 0) + " and FFL2Max >= " + Dot(r.L2, 0) + " "; break;
+        case 1: Cat(s, "FFBMin <= ", ffb, " and FFBMax >= ", ffb, " "); break;
+        case 2: Cat(s, "FFHMin <= ", ffh, " and FFHMax >= ", ffh, " "); break;
+        case 3: Cat(s, "FFBMin <= ", ffb, " and FFBMax >= ", ffb, " and FFHMin <= ", ffh, " and FFHMax >= ", ffh, " "); break;
+        case 4: Cat(s, "FFL1Min <= ", Fixed{r.L1, 0}, " and FFL1Max >= ", Fixed{r.L1, 0}, " "); break;
+        case 5: Cat(s, "FFL2Min <= ", Fixed{r.L2, 0}, " and FFL2Max >= ", Fixed{r.L2, 0}, " "); break;
         case 6:
-            s = "FFL1Min <= " + Dot(r.L1, 0) + " and FFL1Max >= " + Dot(r.L1, 0) + " and FFL2Min <= " +
-                Dot(r.L2, 0) + " and FFL2Max >= " + Dot(r.L2, 0) + " ";
+            Cat(s, "FFL1Min <= ", Fixed{r.L1, 0}, " and FFL1Max >= ", Fixed{r.L1, 0}, " and FFL2Min <= ", Fixed{r.L2, 0},
+                " and FFL2Max >= ", Fixed{r.L2, 0}, " ");
             break;
-        case 7: s = "FFAMin <= " + Dot(r.A, 2) + " and FFAMax >= " + Dot(r.A, 2) + " "; break;
-        case 8: s = "FFR1Min <= " + Dot(r.R1, 0) + " and FFR1Max >= " + Dot(r.R1, 0) + " "; break;
-        case 9: s = "FFR2Min <= " + Dot(r.R2, 0) + " and FFR2Max >= " + Dot(r.R2, 0) + " "; break;
+        case 7: Cat(s, "FFAMin <= ", Fixed{r.A, 2}, " and FFAMax >= ", Fixed{r.A, 2}, " "); break;
+        case 8: Cat(s, "FFR1Min <= ", Fixed{r.R1, 0}, " and FFR1Max >= ", Fixed{r.R1, 0}, " "); break;
+        case 9: Cat(s, "FFR2Min <= ", Fixed{r.R2, 0}, " and FFR2Max >= ", Fixed{r.R2, 0}, " "); break;
         case 10:
-            s = "FFR1Min <= " + Dot(r.R1, 0) + " and FFR1Max >= " + Dot(r.R1, 0) + " and FFR2Min <= " +
-                Dot(r.R2, 0) + " and FFR2Max >= " + Dot(r.R2, 0) + " ";
+            Cat(s, "FFR1Min <= ", Fixed{r.R1, 0}, " and FFR1Max >= ", Fixed{r.R1, 0}, " and FFR2Min <= ", Fixed{r.R2, 0},
+                " and FFR2Max >= ", Fixed{r.R2, 0}, " ");
             break;
         default: break;
     }
     // Each criterion has a first form and an "and" form (its joiner, then the body); both are
-    // used exactly as written. A body is only formatted for a criterion the element checks,
-    // since this text is made for every element of a run.
-    auto add = [&s](bool on, const char* joiner, auto&& body) {
+    // used exactly as written. A body is only formatted for a criterion the element checks.
+    auto add = [&s](bool on, const char* joiner, const auto&... body) {
         if (!on) return;
         if (!s.empty()) s += joiner;
-        s += body();
+        Cat(s, body...);
     };
     const TSashParams& p = r.Params;
-    add(f.HasFalzLuft, "and ", [&] { return "FalzLuft = " + Num(p.FalzLuft) + " "; });
-    add(f.HasFalzSize, "and ", [&] { return "FalzSize = " + Num(p.FalzSize) + " "; });
-    add(f.HasFalzPos, "and ", [&] { return "FalzPos = " + Num(p.FalzPos) + " "; });
-    add(f.CheckWeight, "and ", [&] {
-        const std::string w = Dot(r.Weight, 2);
-        return "WeightMin <= " + w + " and  WeightMax >= " + w + " ";
-    });
-    add(f.HasDornMass, "and ", [&] {
-        const std::string b = Dot(p.Backset, 2);
-        return "DornMassMin <= " + b + " and DornMassMax >= " + b + " ";
-    });
-    add(f.CheckThickness, " and ", [&] {
-        const std::string th = Dot(p.ProfileThickness, 0);
-        return "ThicknessMin <= " + th + " and ThicknessMax >= " + th + " ";
-    });
-    add(f.CheckProfWidth, " and ", [&] {
-        const std::string pw = Dot(r.ProfileWidth, 0);
-        return "ProfWidthMin <= " + pw + " and ProfWidthMax >= " + pw + " ";
-    });
-    add(f.HasProfSys, "and ", [&] { return "ProfSys = '" + Lit(r.StrikeSystem) + "' "; });
-    add(f.CheckStulpType, "and ", [&] { return "StulpType = " + Num(r.StulpType) + " "; });
-    add(f.CheckDirect, "and ", [&] { return "(Direct = 3 or Direct = " + Num(r.Direction) + ") "; });
-    add(true, "and ", [&] { return "ID='" + Lit(r.ElementId) + "' "; });
-    if (fallback) *fallback = s + (s.empty() ? "Color = '' " : "and Color = '' ");
-    add(f.HasColor, "and ", [&] { return "Color = '" + Lit(r.Color) + "' "; });
+    add(f.HasFalzLuft, "and ", "FalzLuft = ", static_cast<long long>(p.FalzLuft), " ");
+    add(f.HasFalzSize, "and ", "FalzSize = ", static_cast<long long>(p.FalzSize), " ");
+    add(f.HasFalzPos, "and ", "FalzPos = ", static_cast<long long>(p.FalzPos), " ");
+    add(f.CheckWeight, "and ", "WeightMin <= ", Fixed{r.Weight, 2}, " and  WeightMax >= ", Fixed{r.Weight, 2}, " ");
+    add(f.HasDornMass, "and ", "DornMassMin <= ", Fixed{p.Backset, 2}, " and DornMassMax >= ", Fixed{p.Backset, 2}, " ");
+    add(f.CheckThickness, " and ", "ThicknessMin <= ", Fixed{p.ProfileThickness, 0}, " and ThicknessMax >= ",
+        Fixed{p.ProfileThickness, 0}, " ");
+    add(f.CheckProfWidth, " and ", "ProfWidthMin <= ", Fixed{r.ProfileWidth, 0}, " and ProfWidthMax >= ",
+        Fixed{r.ProfileWidth, 0}, " ");
+    add(f.HasProfSys, "and ", "ProfSys = '", Quoted{r.StrikeSystem}, "' ");
+    add(f.CheckStulpType, "and ", "StulpType = ", static_cast<long long>(r.StulpType), " ");
+    add(f.CheckDirect, "and ", "(Direct = 3 or Direct = ", static_cast<long long>(r.Direction), ") ");
+    add(true, "and ", "ID='", Quoted{r.ElementId}, "' ");
+    if (fallback) {
+        fallback->assign(s);
+        fallback->append(s.empty() ? "Color = '' " : "and Color = '' ");
+    }
+    add(f.HasColor, "and ", "Color = '", Quoted{r.Color}, "' ");
     return s;
 }
 
@@ -528,7 +538,9 @@ void ExpandComplect(TDM& dm, const TExpandInputs& in) {
         throw FtfError("Не допускается установка комплекта [" + in.ComplectId + "] на T-образную створку!");
 
     Table& rows = dm.T_FrnSet();
-    FilterScope scope(rows, "ID = '" + Lit(in.ComplectId) + "'", ExactCodes());
+    std::string filter;
+    Cat(filter, "ID = '", Quoted{in.ComplectId}, "'");
+    FilterScope scope(rows, filter, ExactCodes());
     for (; !rows.Eof(); rows.Next()) {
         const SetRow r = ReadSetRow(rows);
         std::string elementName;
@@ -712,7 +724,9 @@ void ExpandCompositeElement(TDM& dm, const TExpandInputs& in, const std::string&
     const std::string compositeName = element->Name;
     TftfFurnComp& set = *in.Sash->FurnComp;
 
-    FilterScope scope(subs, "ID = '" + Lit(elementId) + "'", ExactCodes());
+    std::string filter;
+    Cat(filter, "ID = '", Quoted{elementId}, "'");
+    FilterScope scope(subs, filter, ExactCodes());
     for (; !subs.Eof(); subs.Next()) {
         const std::string item = subs.AsText("Item");
         if (item.empty())
@@ -748,7 +762,9 @@ void ExpandCompositeElement(TDM& dm, const TExpandInputs& in, const std::string&
 
 bool ComplectFitsSash(TDM& dm, const TftfFlugel& sash, const std::string& complectId) {
     Table& t = dm.T_FrnSide();
-    FilterScope scope(t, "ID='" + Lit(complectId) + "'", ExactCodes());
+    std::string filter;
+    Cat(filter, "ID='", Quoted{complectId}, "'");
+    FilterScope scope(t, filter, ExactCodes());
     if (t.RecordCount() != SideCount(sash)) return false;
     if (t.RecordCount() == 0) return false;
     // The dataset is ordered by ID;Side, so the filtered rows come in Side order.
@@ -784,8 +800,12 @@ ItemView ViewOf(const TftfFurnItem& it) {
 }
 
 std::string PassFilter(const ItemView& v, std::int32_t stulpType) {
-    return "CatalogID = '" + Lit(v.Article) + "' and (StulpType=" + Num(stulpType) + " or StulpType=0) and (ItemSideNo=" +
-           Num(v.Side) + " or ItemSideNo=0) and (ItemComplectID='" + Lit(v.Complect) + "' or ItemComplectID='')";
+    std::string s;
+    s.reserve(160);
+    Cat(s, "CatalogID = '", Quoted{v.Article}, "' and (StulpType=", static_cast<long long>(stulpType),
+        " or StulpType=0) and (ItemSideNo=", static_cast<long long>(v.Side), " or ItemSideNo=0) and (ItemComplectID='",
+        Quoted{v.Complect}, "' or ItemComplectID='')");
+    return s;
 }
 
 struct RunContext {
@@ -810,9 +830,10 @@ void StrikePlatePass(RunContext& c) {
         }
     }
     for (std::size_t i = 0; i < n; ++i) {
-        const ItemView v = ViewOf(*c.set.Items[i]);
         static KeyPresence hasPlates("CatalogID");
-        if (!hasPlates.Has(t, v.Article)) continue;
+        if (!hasPlates.Has(t, c.set.Items[i]->ArticleId)) continue;
+        // A copy: the additions below may change the item itself (its count).
+        const ItemView v = ViewOf(*c.set.Items[i]);
         FilterScope scope(t, PassFilter(v, c.stulpType), ExactCodes());
         static FieldSet<3> fields({"Item", "Number", "PropKey"});
         const auto& f = fields.Of(t);
@@ -850,13 +871,21 @@ void CoverPass(RunContext& c) {
     Table& t = c.dm.T_FrnAbd();
     const std::size_t n = c.set.Items.size();
     for (std::size_t i = 0; i < n; ++i) {
-        const ItemView v = ViewOf(*c.set.Items[i]);
         static KeyPresence hasCovers("CatalogID");
-        if (!hasCovers.Has(t, v.Article)) continue;
-        const std::string tail = " and (ItemSideNo=" + Num(v.Side) + " or ItemSideNo=0)";
-        FilterScope scope(t, "CatalogID = '" + Lit(v.Article) + "' and Color='" + Lit(c.set.FurnColor) + "'" + tail,
-                          ExactCodes());
-        if (t.RecordCount() == 0) scope.Reset("CatalogID = '" + Lit(v.Article) + "' and Color=''" + tail);
+        if (!hasCovers.Has(t, c.set.Items[i]->ArticleId)) continue;
+        // A copy: the additions below may change the item itself (its count).
+        const ItemView v = ViewOf(*c.set.Items[i]);
+        std::string filter;
+        filter.reserve(128);
+        Cat(filter, "CatalogID = '", Quoted{v.Article}, "' and Color='", Quoted{c.set.FurnColor}, "'",
+            " and (ItemSideNo=", static_cast<long long>(v.Side), " or ItemSideNo=0)");
+        FilterScope scope(t, filter, ExactCodes());
+        if (t.RecordCount() == 0) {
+            filter.clear();
+            Cat(filter, "CatalogID = '", Quoted{v.Article}, "' and Color=''", " and (ItemSideNo=",
+                static_cast<long long>(v.Side), " or ItemSideNo=0)");
+            scope.Reset(filter);
+        }
         for (t.First(); !t.Eof(); t.Next()) {
             const std::string accessory = t.AsText("AccessoryID");
             c.set.AddItem(accessory, v.Complect, v.History + " -> Артикул:" + accessory, c.debug, 0, v.Note,
@@ -869,9 +898,10 @@ void AdditionalPass(RunContext& c) {
     Table& t = c.dm.T_FrnDop();
     const std::size_t n = c.set.Items.size();
     for (std::size_t i = 0; i < n; ++i) {
-        const ItemView v = ViewOf(*c.set.Items[i]);
         static KeyPresence hasAdditions("CatalogID");
-        if (!hasAdditions.Has(t, v.Article)) continue;
+        if (!hasAdditions.Has(t, c.set.Items[i]->ArticleId)) continue;
+        // A copy: the additions below may change the item itself (its count).
+        const ItemView v = ViewOf(*c.set.Items[i]);
         FilterScope scope(t, PassFilter(v, c.stulpType), ExactCodes());
         static FieldSet<3> fields({"AccessoryID", "Number", "PropKey"});
         const auto& f = fields.Of(t);

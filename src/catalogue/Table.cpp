@@ -472,7 +472,7 @@ std::string Table::IndexFieldNames() const {
 void Table::SetFilter(std::string_view text) {
     if (IsOpen()) CheckBrowseMode();
     auto compiled = text.empty() ? nullptr : data_->CompileFilter(text, filterOptions_);
-    filterText_ = std::string(text);
+    filterText_.assign(text);
     filter_ = std::move(compiled);
     if (filtered_) {
         InvalidateView();
@@ -506,7 +506,7 @@ void Table::SetFilterOptions(const FilterOptions& o) {
 void Table::ApplyFilter(std::string_view text) {
     if (IsOpen()) CheckBrowseMode();
     auto compiled = text.empty() ? nullptr : data_->CompileFilter(text, filterOptions_);
-    filterText_ = std::string(text);
+    filterText_.assign(text);
     filter_ = std::move(compiled);
     filtered_ = true;
     InvalidateView();
@@ -530,7 +530,7 @@ void Table::ClearFilter() {
 void Table::SetFixedFilter(std::string_view text) {
     if (IsOpen()) CheckBrowseMode();
     auto compiled = text.empty() ? nullptr : data_->CompileFilter(text, FilterOptions{});
-    fixedText_ = std::string(text);
+    fixedText_.assign(text);
     fixed_ = std::move(compiled);
     InvalidateView();
     if (IsOpen()) First();

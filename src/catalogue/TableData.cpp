@@ -12,10 +12,14 @@
 namespace ftf {
 
 struct TableData::FilterCache {
-    // Filter texts are built afresh for every element and sash, but repeat across orders; the
-    // cache is dropped whole when it grows past its limit.
+    // Filter texts are built afresh for every element and sash, but repeat across orders; a map
+    // (one per combination of options) is dropped whole when it grows past its limit.
     static constexpr std::size_t kLimit = 2048;
-    std::unordered_map<std::string, std::shared_ptr<const CompiledFilter>> map;
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    };
+    std::unordered_map<std::string, std::shared_ptr<const CompiledFilter>, Hash, std::equal_to<>> maps[4];
 };
 
 namespace {
@@ -88,15 +92,21 @@ TableData::TableData(TableSchema schema) : schema_(std::move(schema)), filterCac
 TableData::~TableData() = default;
 
 int TableData::FindField(std::string_view name) const {
-    // Names are ASCII in practice: try the cheap upper-casing first.
-    std::string key(name);
-    bool ascii = true;
-    for (char& c : key) {
-        if (static_cast<unsigned char>(c) >= 0x80) { ascii = false; break; }
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+    // Names are short ASCII in practice: upper-case them on the stack.
+    char buf[64];
+    if (name.size() <= sizeof buf) {
+        bool ascii = true;
+        for (std::size_t i = 0; i < name.size() && ascii; ++i) {
+            const char c = name[i];
+            if (static_cast<unsigned char>(c) >= 0x80) ascii = false;
+            buf[i] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
+        }
+        if (ascii) {
+            auto it = fieldByUpperName_.find(std::string_view(buf, name.size()));
+            return it == fieldByUpperName_.end() ? -1 : it->second;
+        }
     }
-    if (!ascii) key = UpperCase(name);
-    auto it = fieldByUpperName_.find(key);
+    auto it = fieldByUpperName_.find(UpperCase(name));
     return it == fieldByUpperName_.end() ? -1 : it->second;
 }
 
@@ -749,17 +759,12 @@ std::pair<std::size_t, std::size_t> TableData::EqualRange(int i, const Value* ke
 // --- filters ---------------------------------------------------------------------------------
 
 std::shared_ptr<const CompiledFilter> TableData::CompileFilter(std::string_view text, const FilterOptions& options) const {
-    std::string key;
-    key.reserve(text.size() + 2);
-    key.push_back(options.caseInsensitive ? '1' : '0');
-    key.push_back(options.noPartialCompare ? '1' : '0');
-    key.append(text);
-    auto& map = filterCache_->map;
-    auto it = map.find(key);
+    auto& map = filterCache_->maps[(options.caseInsensitive ? 2 : 0) + (options.noPartialCompare ? 1 : 0)];
+    auto it = map.find(text);
     if (it != map.end()) return it->second;
     auto compiled = CompiledFilter::Compile(*this, text, options);
     if (map.size() >= FilterCache::kLimit) map.clear();
-    map.emplace(std::move(key), compiled);
+    map.emplace(std::string(text), compiled);
     return compiled;
 }
 

@@ -233,7 +233,11 @@ private:
     std::size_t liveCount_ = 0;
     std::uint64_t version_ = 0;
     mutable std::deque<IndexState> indexes_;  // deque: made indexes never move the others
-    std::unordered_map<std::string, int> fieldByUpperName_;
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    };
+    std::unordered_map<std::string, int, NameHash, std::equal_to<>> fieldByUpperName_;
     std::vector<const TableData*> lookupSources_;  // by field
     std::vector<int> lookupKeyField_;              // by field: the key field of this table
     std::vector<int> lookupTargetKey_;             // by field: key field of the source

@@ -203,11 +203,13 @@ void TftfFurnComp::Calculate() {
         std::erase_if(Items, [](const std::unique_ptr<TftfFurnItem>& item) {
             return item->ItemCount == 0;
         });
-        std::stable_sort(Items.begin(), Items.end(),
-                         [](const std::unique_ptr<TftfFurnItem>& a,
-                            const std::unique_ptr<TftfFurnItem>& b) {
-                             return CompareItemsById(*a, *b) < 0;
-                         });
+        // The engine mostly hands the list over sorted already; sorting it again would not
+        // change it.
+        auto byId = [](const std::unique_ptr<TftfFurnItem>& a, const std::unique_ptr<TftfFurnItem>& b) {
+            return CompareItemsById(*a, *b) < 0;
+        };
+        if (!std::is_sorted(Items.begin(), Items.end(), byId))
+            std::stable_sort(Items.begin(), Items.end(), byId);
     } catch (...) {
         ClearItems();
         throw;
