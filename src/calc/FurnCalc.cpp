@@ -4,7 +4,6 @@
 #include <array>
 #include <memory>
 #include <unordered_map>
-#include <unordered_set>
 #include <cmath>
 #include <charconv>
 #include <cstdio>
@@ -207,19 +206,50 @@ private:
 class KeyPresence {
 public:
     explicit KeyPresence(const char* field) : field_({field}) {}
-    bool Has(Table& t, const std::string& key) {
-        if (stamp_.Renew(t)) {
-            keys_.clear();
-            const int f = field_.Of(t)[0];
-            for (t.First(); !t.Eof(); t.Next()) keys_.insert(t.TextAt(f));
+    bool Has(Table& t, std::string_view key) {
+        if (stamp_.Renew(t)) Rebuild(t);
+        // Open addressing over one flat array: a look-up touches a slot or two, not a chain of
+        // nodes spread over the heap.
+        const std::size_t h = std::hash<std::string_view>{}(key);
+        for (std::size_t i = h & mask_;; i = (i + 1) & mask_) {
+            const std::uint32_t k = slots_[i];
+            if (k == 0) return false;
+            if (hashes_[k - 1] == h && keys_[k - 1] == key) return true;
         }
-        return keys_.count(key) != 0;
     }
 
 private:
+    void Rebuild(Table& t) {
+        keys_.clear();
+        hashes_.clear();
+        const int f = field_.Of(t)[0];
+        std::size_t size = 16;
+        while (size < 2 * static_cast<std::size_t>(t.RecordCount()) + 2) size *= 2;
+        slots_.assign(size, 0);
+        mask_ = size - 1;
+        for (t.First(); !t.Eof(); t.Next()) {
+            std::string key = t.TextAt(f);
+            const std::size_t h = std::hash<std::string_view>{}(key);
+            std::size_t i = h & mask_;
+            bool seen = false;
+            for (; slots_[i] != 0; i = (i + 1) & mask_)
+                if (hashes_[slots_[i] - 1] == h && keys_[slots_[i] - 1] == key) {
+                    seen = true;
+                    break;
+                }
+            if (seen) continue;
+            keys_.push_back(std::move(key));
+            hashes_.push_back(h);
+            slots_[i] = static_cast<std::uint32_t>(keys_.size());
+        }
+    }
+
     FieldSet<1> field_;
     ViewStamp stamp_;
-    std::unordered_set<std::string> keys_;
+    std::vector<std::string> keys_;
+    std::vector<std::size_t> hashes_;
+    std::vector<std::uint32_t> slots_ = std::vector<std::uint32_t>(1, 0);  // 0: empty; else key index + 1
+    std::size_t mask_ = 0;
 };
 
 // What the calculation reads of an element (FrnItem), by its ID.
@@ -430,8 +460,10 @@ TArticleResult SelectArticle(TDM& dm, const TArticleRequest& r) {
             art.MoveBy(row);
         }
         if (matched > 0) {
-            result.Article = art.AsText("CatalogID");
-            rowHandle = art.AsInt("HandleHeight");
+            static FieldSet<2> fields({"CatalogID", "HandleHeight"});
+            const auto& f = fields.Of(art);
+            result.Article = art.TextAt(f[0]);
+            rowHandle = art.IntAt(f[1]);
         }
     }
     if (matched == 0) {
@@ -887,9 +919,11 @@ void CoverPass(RunContext& c) {
             scope.Reset(filter);
         }
         for (t.First(); !t.Eof(); t.Next()) {
-            const std::string accessory = t.AsText("AccessoryID");
+            static FieldSet<2> fields({"AccessoryID", "Number"});
+            const auto& f = fields.Of(t);
+            const std::string accessory = t.TextAt(f[0]);
             c.set.AddItem(accessory, v.Complect, v.History + " -> Артикул:" + accessory, c.debug, 0, v.Note,
-                          static_cast<std::int32_t>(t.AsInt("Number") * v.Count), v.Side);
+                          static_cast<std::int32_t>(t.IntAt(f[1]) * v.Count), v.Side);
         }
     }
 }
