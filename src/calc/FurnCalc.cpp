@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <memory>
+#include <optional>
 #include <unordered_map>
 #include <cmath>
 #include <charconv>
@@ -995,6 +996,7 @@ bool CalcFurnComp(TDM& dm, TftfFurnComp& set, bool debug) {
     in.Direction = direction;
     in.Debug = debug;
 
+    std::optional<TftfFurnComp::AddingRun> adding(std::in_place, set);
     const std::pair<const std::string*, int> slots[] = {
         {&set.Complect, 0}, {&set.HandleId, 1}, {&set.Hinge, 2}, {&set.Lock, 3},
         {&set.Cylinder, 4}, {&set.Drive, 5},    {&set.Latch, 6},
@@ -1020,6 +1022,7 @@ bool CalcFurnComp(TDM& dm, TftfFurnComp& set, bool debug) {
     StrikePlatePass(run);
     CoverPass(run);
     AdditionalPass(run);
+    adding.reset();
 
     std::erase_if(set.Items, [](const std::unique_ptr<TftfFurnItem>& item) { return item->ItemCount == 0; });
     std::stable_sort(set.Items.begin(), set.Items.end(),
