@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <memory>
+#include <optional>
 #include <unordered_map>
-#include <unordered_set>
 #include <cmath>
+#include <charconv>
 #include <cstdio>
 
 #include "catalogue/Lookups.h"
@@ -24,23 +25,12 @@ namespace {
 
 // --- texts -------------------------------------------------------------------------------------
 
-// A code inside a filter literal: a quote is doubled so that a code stays one literal.
-std::string Lit(std::string_view s) {
-    std::string out;
-    out.reserve(s.size());
-    for (char c : s) {
-        out += c;
-        if (c == '\'') out += '\'';
-    }
-    return out;
-}
-
 std::string Num(long long v) { return std::to_string(v); }
 
 // "%.Nf" with "." as filter expressions need, whatever the process formats are. The same few
 // values (backset, thickness, profile width) are formatted for every element of a run, so the
 // last texts are kept.
-std::string Dot(long double v, int decimals) {
+const std::string& Dot(long double v, int decimals) {
     struct Memo {
         long double value;
         int decimals;
@@ -55,6 +45,35 @@ std::string Dot(long double v, int decimals) {
     m.decimals = decimals;
     m.text = FormatFixed(v, decimals, ".");
     return m.text;
+}
+
+// Filter texts are made for every element and item of a run: their parts are appended to one
+// text rather than joined through temporaries.
+struct Quoted {
+    std::string_view code;  // a code inside a filter literal: a quote is doubled so that it stays one literal
+};
+struct Fixed {
+    long double value;
+    int decimals;  // formatted as Dot does
+};
+
+void Put(std::string& s, std::string_view text) { s.append(text); }
+void Put(std::string& s, long long v) {
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, v).ptr;
+    s.append(digits, end);
+}
+void Put(std::string& s, Quoted q) {
+    for (char c : q.code) {
+        s += c;
+        if (c == '\'') s += '\'';
+    }
+}
+void Put(std::string& s, Fixed f) { s.append(Dot(f.value, f.decimals)); }
+
+template <class... Parts>
+void Cat(std::string& s, const Parts&... parts) {
+    (Put(s, parts), ...);
 }
 
 // Filters on codes compare them exactly: a trailing "*" in a code is no wildcard.
@@ -183,41 +202,55 @@ private:
     const TableData* data_ = nullptr;
 };
 
-// The state of a dataset's rows and filters; a cache built from it is good while it holds.
-struct ViewStamp {
-    std::weak_ptr<TableData> data;
-    std::uint64_t version = 0;
-    std::string filters;
-
-    // True (and the stamp taken anew) when the dataset no longer matches the stamp.
-    bool Renew(const Table& t) {
-        std::string now = t.FixedFilter() + "\n" + (t.Filtered() ? t.Filter() : std::string());
-        if (data.lock() == t.DataPtr() && version == t.Data().Version() && filters == now) return false;
-        data = t.DataPtr();
-        version = t.Data().Version();
-        filters = std::move(now);
-        return true;
-    }
-};
-
 // Whether any row of the dataset has a text value in a field: the "has a row for ..." checks that
 // precede each filter, asked for every element and every item of a run.
 class KeyPresence {
 public:
     explicit KeyPresence(const char* field) : field_({field}) {}
-    bool Has(Table& t, const std::string& key) {
-        if (stamp_.Renew(t)) {
-            keys_.clear();
-            const int f = field_.Of(t)[0];
-            for (t.First(); !t.Eof(); t.Next()) keys_.insert(t.TextAt(f));
+    bool Has(Table& t, std::string_view key) {
+        if (stamp_.Renew(t)) Rebuild(t);
+        // Open addressing over one flat array: a look-up touches a slot or two, not a chain of
+        // nodes spread over the heap.
+        const std::size_t h = std::hash<std::string_view>{}(key);
+        for (std::size_t i = h & mask_;; i = (i + 1) & mask_) {
+            const std::uint32_t k = slots_[i];
+            if (k == 0) return false;
+            if (hashes_[k - 1] == h && keys_[k - 1] == key) return true;
         }
-        return keys_.count(key) != 0;
     }
 
 private:
+    void Rebuild(Table& t) {
+        keys_.clear();
+        hashes_.clear();
+        const int f = field_.Of(t)[0];
+        std::size_t size = 16;
+        while (size < 2 * static_cast<std::size_t>(t.RecordCount()) + 2) size *= 2;
+        slots_.assign(size, 0);
+        mask_ = size - 1;
+        for (t.First(); !t.Eof(); t.Next()) {
+            std::string key = t.TextAt(f);
+            const std::size_t h = std::hash<std::string_view>{}(key);
+            std::size_t i = h & mask_;
+            bool seen = false;
+            for (; slots_[i] != 0; i = (i + 1) & mask_)
+                if (hashes_[slots_[i] - 1] == h && keys_[slots_[i] - 1] == key) {
+                    seen = true;
+                    break;
+                }
+            if (seen) continue;
+            keys_.push_back(std::move(key));
+            hashes_.push_back(h);
+            slots_[i] = static_cast<std::uint32_t>(keys_.size());
+        }
+    }
+
     FieldSet<1> field_;
     ViewStamp stamp_;
-    std::unordered_set<std::string> keys_;
+    std::vector<std::string> keys_;
+    std::vector<std::size_t> hashes_;
+    std::vector<std::uint32_t> slots_ = std::vector<std::uint32_t>(1, 0);  // 0: empty; else key index + 1
+    std::size_t mask_ = 0;
 };
 
 // What the calculation reads of an element (FrnItem), by its ID.
@@ -339,62 +372,53 @@ int CountByScheme(std::string_view scheme, double size) {
 
 std::string BuildArticleFilter(const TElementFlags& f, const TArticleRequest& r, std::string* fallback) {
     std::string s;
+    s.reserve(256);
+    const long long ffb = r.FFB, ffh = r.FFH;
     switch (r.Condition) {
-        case 1: s = "FFBMin <= " + Num(r.FFB) + " and FFBMax >= " + Num(r.FFB) + " "; break;
-        case 2: s = "FFHMin <= " + Num(r.FFH) + " and FFHMax >= " + Num(r.FFH) + " "; break;
-        case 3:
-            s = "FFBMin <= " + Num(r.FFB) + " and FFBMax >= " + Num(r.FFB) + " and FFHMin <= " + Num(r.FFH) +
-                " and FFHMax >= " + Num(r.FFH) + " ";
-            break;
-        case 4: s = "FFL1Min <= " + Dot(r.L1, 0) + " and FFL1Max >= " + Dot(r.L1, 0) + " "; break;
-        case 5: s = "FFL2Min <= " + Dot(r.L2, 0) + " and FFL2Max >= " + Dot(r.L2, 0) + " "; break;
+        case 1: Cat(s, "FFBMin <= ", ffb, " and FFBMax >= ", ffb, " "); break;
+        case 2: Cat(s, "FFHMin <= ", ffh, " and FFHMax >= ", ffh, " "); break;
+        case 3: Cat(s, "FFBMin <= ", ffb, " and FFBMax >= ", ffb, " and FFHMin <= ", ffh, " and FFHMax >= ", ffh, " "); break;
+        case 4: Cat(s, "FFL1Min <= ", Fixed{r.L1, 0}, " and FFL1Max >= ", Fixed{r.L1, 0}, " "); break;
+        case 5: Cat(s, "FFL2Min <= ", Fixed{r.L2, 0}, " and FFL2Max >= ", Fixed{r.L2, 0}, " "); break;
         case 6:
-            s = "FFL1Min <= " + Dot(r.L1, 0) + " and FFL1Max >= " + Dot(r.L1, 0) + " and FFL2Min <= " +
-                Dot(r.L2, 0) + " and FFL2Max >= " + Dot(r.L2, 0) + " ";
+            Cat(s, "FFL1Min <= ", Fixed{r.L1, 0}, " and FFL1Max >= ", Fixed{r.L1, 0}, " and FFL2Min <= ", Fixed{r.L2, 0},
+                " and FFL2Max >= ", Fixed{r.L2, 0}, " ");
             break;
-        case 7: s = "FFAMin <= " + Dot(r.A, 2) + " and FFAMax >= " + Dot(r.A, 2) + " "; break;
-        case 8: s = "FFR1Min <= " + Dot(r.R1, 0) + " and FFR1Max >= " + Dot(r.R1, 0) + " "; break;
-        case 9: s = "FFR2Min <= " + Dot(r.R2, 0) + " and FFR2Max >= " + Dot(r.R2, 0) + " "; break;
+        case 7: Cat(s, "FFAMin <= ", Fixed{r.A, 2}, " and FFAMax >= ", Fixed{r.A, 2}, " "); break;
+        case 8: Cat(s, "FFR1Min <= ", Fixed{r.R1, 0}, " and FFR1Max >= ", Fixed{r.R1, 0}, " "); break;
+        case 9: Cat(s, "FFR2Min <= ", Fixed{r.R2, 0}, " and FFR2Max >= ", Fixed{r.R2, 0}, " "); break;
         case 10:
-            s = "FFR1Min <= " + Dot(r.R1, 0) + " and FFR1Max >= " + Dot(r.R1, 0) + " and FFR2Min <= " +
-                Dot(r.R2, 0) + " and FFR2Max >= " + Dot(r.R2, 0) + " ";
+            Cat(s, "FFR1Min <= ", Fixed{r.R1, 0}, " and FFR1Max >= ", Fixed{r.R1, 0}, " and FFR2Min <= ", Fixed{r.R2, 0},
+                " and FFR2Max >= ", Fixed{r.R2, 0}, " ");
             break;
         default: break;
     }
     // Each criterion has a first form and an "and" form (its joiner, then the body); both are
-    // used exactly as written. A body is only formatted for a criterion the element checks,
-    // since this text is made for every element of a run.
-    auto add = [&s](bool on, const char* joiner, auto&& body) {
+    // used exactly as written. A body is only formatted for a criterion the element checks.
+    auto add = [&s](bool on, const char* joiner, const auto&... body) {
         if (!on) return;
         if (!s.empty()) s += joiner;
-        s += body();
+        Cat(s, body...);
     };
     const TSashParams& p = r.Params;
-    add(f.HasFalzLuft, "and ", [&] { return "FalzLuft = " + Num(p.FalzLuft) + " "; });
-    add(f.HasFalzSize, "and ", [&] { return "FalzSize = " + Num(p.FalzSize) + " "; });
-    add(f.HasFalzPos, "and ", [&] { return "FalzPos = " + Num(p.FalzPos) + " "; });
-    add(f.CheckWeight, "and ", [&] {
-        const std::string w = Dot(r.Weight, 2);
-        return "WeightMin <= " + w + " and  WeightMax >= " + w + " ";
-    });
-    add(f.HasDornMass, "and ", [&] {
-        const std::string b = Dot(p.Backset, 2);
-        return "DornMassMin <= " + b + " and DornMassMax >= " + b + " ";
-    });
-    add(f.CheckThickness, " and ", [&] {
-        const std::string th = Dot(p.ProfileThickness, 0);
-        return "ThicknessMin <= " + th + " and ThicknessMax >= " + th + " ";
-    });
-    add(f.CheckProfWidth, " and ", [&] {
-        const std::string pw = Dot(r.ProfileWidth, 0);
-        return "ProfWidthMin <= " + pw + " and ProfWidthMax >= " + pw + " ";
-    });
-    add(f.HasProfSys, "and ", [&] { return "ProfSys = '" + Lit(r.StrikeSystem) + "' "; });
-    add(f.CheckStulpType, "and ", [&] { return "StulpType = " + Num(r.StulpType) + " "; });
-    add(f.CheckDirect, "and ", [&] { return "(Direct = 3 or Direct = " + Num(r.Direction) + ") "; });
-    add(true, "and ", [&] { return "ID='" + Lit(r.ElementId) + "' "; });
-    if (fallback) *fallback = s + (s.empty() ? "Color = '' " : "and Color = '' ");
-    add(f.HasColor, "and ", [&] { return "Color = '" + Lit(r.Color) + "' "; });
+    add(f.HasFalzLuft, "and ", "FalzLuft = ", static_cast<long long>(p.FalzLuft), " ");
+    add(f.HasFalzSize, "and ", "FalzSize = ", static_cast<long long>(p.FalzSize), " ");
+    add(f.HasFalzPos, "and ", "FalzPos = ", static_cast<long long>(p.FalzPos), " ");
+    add(f.CheckWeight, "and ", "WeightMin <= ", Fixed{r.Weight, 2}, " and  WeightMax >= ", Fixed{r.Weight, 2}, " ");
+    add(f.HasDornMass, "and ", "DornMassMin <= ", Fixed{p.Backset, 2}, " and DornMassMax >= ", Fixed{p.Backset, 2}, " ");
+    add(f.CheckThickness, " and ", "ThicknessMin <= ", Fixed{p.ProfileThickness, 0}, " and ThicknessMax >= ",
+        Fixed{p.ProfileThickness, 0}, " ");
+    add(f.CheckProfWidth, " and ", "ProfWidthMin <= ", Fixed{r.ProfileWidth, 0}, " and ProfWidthMax >= ",
+        Fixed{r.ProfileWidth, 0}, " ");
+    add(f.HasProfSys, "and ", "ProfSys = '", Quoted{r.StrikeSystem}, "' ");
+    add(f.CheckStulpType, "and ", "StulpType = ", static_cast<long long>(r.StulpType), " ");
+    add(f.CheckDirect, "and ", "(Direct = 3 or Direct = ", static_cast<long long>(r.Direction), ") ");
+    add(true, "and ", "ID='", Quoted{r.ElementId}, "' ");
+    if (fallback) {
+        fallback->assign(s);
+        fallback->append(s.empty() ? "Color = '' " : "and Color = '' ");
+    }
+    add(f.HasColor, "and ", "Color = '", Quoted{r.Color}, "' ");
     return s;
 }
 
@@ -437,8 +461,10 @@ TArticleResult SelectArticle(TDM& dm, const TArticleRequest& r) {
             art.MoveBy(row);
         }
         if (matched > 0) {
-            result.Article = art.AsText("CatalogID");
-            rowHandle = art.AsInt("HandleHeight");
+            static FieldSet<2> fields({"CatalogID", "HandleHeight"});
+            const auto& f = fields.Of(art);
+            result.Article = art.TextAt(f[0]);
+            rowHandle = art.IntAt(f[1]);
         }
     }
     if (matched == 0) {
@@ -545,7 +571,9 @@ void ExpandComplect(TDM& dm, const TExpandInputs& in) {
         throw FtfError("Не допускается установка комплекта [" + in.ComplectId + "] на T-образную створку!");
 
     Table& rows = dm.T_FrnSet();
-    FilterScope scope(rows, "ID = '" + Lit(in.ComplectId) + "'", ExactCodes());
+    std::string filter;
+    Cat(filter, "ID = '", Quoted{in.ComplectId}, "'");
+    FilterScope scope(rows, filter, ExactCodes());
     for (; !rows.Eof(); rows.Next()) {
         const SetRow r = ReadSetRow(rows);
         std::string elementName;
@@ -729,7 +757,9 @@ void ExpandCompositeElement(TDM& dm, const TExpandInputs& in, const std::string&
     const std::string compositeName = element->Name;
     TftfFurnComp& set = *in.Sash->FurnComp;
 
-    FilterScope scope(subs, "ID = '" + Lit(elementId) + "'", ExactCodes());
+    std::string filter;
+    Cat(filter, "ID = '", Quoted{elementId}, "'");
+    FilterScope scope(subs, filter, ExactCodes());
     for (; !subs.Eof(); subs.Next()) {
         const std::string item = subs.AsText("Item");
         if (item.empty())
@@ -765,7 +795,9 @@ void ExpandCompositeElement(TDM& dm, const TExpandInputs& in, const std::string&
 
 bool ComplectFitsSash(TDM& dm, const TftfFlugel& sash, const std::string& complectId) {
     Table& t = dm.T_FrnSide();
-    FilterScope scope(t, "ID='" + Lit(complectId) + "'", ExactCodes());
+    std::string filter;
+    Cat(filter, "ID='", Quoted{complectId}, "'");
+    FilterScope scope(t, filter, ExactCodes());
     if (t.RecordCount() != SideCount(sash)) return false;
     if (t.RecordCount() == 0) return false;
     // The dataset is ordered by ID;Side, so the filtered rows come in Side order.
@@ -801,8 +833,12 @@ ItemView ViewOf(const TftfFurnItem& it) {
 }
 
 std::string PassFilter(const ItemView& v, std::int32_t stulpType) {
-    return "CatalogID = '" + Lit(v.Article) + "' and (StulpType=" + Num(stulpType) + " or StulpType=0) and (ItemSideNo=" +
-           Num(v.Side) + " or ItemSideNo=0) and (ItemComplectID='" + Lit(v.Complect) + "' or ItemComplectID='')";
+    std::string s;
+    s.reserve(160);
+    Cat(s, "CatalogID = '", Quoted{v.Article}, "' and (StulpType=", static_cast<long long>(stulpType),
+        " or StulpType=0) and (ItemSideNo=", static_cast<long long>(v.Side), " or ItemSideNo=0) and (ItemComplectID='",
+        Quoted{v.Complect}, "' or ItemComplectID='')");
+    return s;
 }
 
 struct RunContext {
@@ -827,9 +863,10 @@ void StrikePlatePass(RunContext& c) {
         }
     }
     for (std::size_t i = 0; i < n; ++i) {
-        const ItemView v = ViewOf(*c.set.Items[i]);
         static KeyPresence hasPlates("CatalogID");
-        if (!hasPlates.Has(t, v.Article)) continue;
+        if (!hasPlates.Has(t, c.set.Items[i]->ArticleId)) continue;
+        // A copy: the additions below may change the item itself (its count).
+        const ItemView v = ViewOf(*c.set.Items[i]);
         FilterScope scope(t, PassFilter(v, c.stulpType), ExactCodes());
         static FieldSet<3> fields({"Item", "Number", "PropKey"});
         const auto& f = fields.Of(t);
@@ -867,17 +904,27 @@ void CoverPass(RunContext& c) {
     Table& t = c.dm.T_FrnAbd();
     const std::size_t n = c.set.Items.size();
     for (std::size_t i = 0; i < n; ++i) {
-        const ItemView v = ViewOf(*c.set.Items[i]);
         static KeyPresence hasCovers("CatalogID");
-        if (!hasCovers.Has(t, v.Article)) continue;
-        const std::string tail = " and (ItemSideNo=" + Num(v.Side) + " or ItemSideNo=0)";
-        FilterScope scope(t, "CatalogID = '" + Lit(v.Article) + "' and Color='" + Lit(c.set.FurnColor) + "'" + tail,
-                          ExactCodes());
-        if (t.RecordCount() == 0) scope.Reset("CatalogID = '" + Lit(v.Article) + "' and Color=''" + tail);
+        if (!hasCovers.Has(t, c.set.Items[i]->ArticleId)) continue;
+        // A copy: the additions below may change the item itself (its count).
+        const ItemView v = ViewOf(*c.set.Items[i]);
+        std::string filter;
+        filter.reserve(128);
+        Cat(filter, "CatalogID = '", Quoted{v.Article}, "' and Color='", Quoted{c.set.FurnColor}, "'",
+            " and (ItemSideNo=", static_cast<long long>(v.Side), " or ItemSideNo=0)");
+        FilterScope scope(t, filter, ExactCodes());
+        if (t.RecordCount() == 0) {
+            filter.clear();
+            Cat(filter, "CatalogID = '", Quoted{v.Article}, "' and Color=''", " and (ItemSideNo=",
+                static_cast<long long>(v.Side), " or ItemSideNo=0)");
+            scope.Reset(filter);
+        }
         for (t.First(); !t.Eof(); t.Next()) {
-            const std::string accessory = t.AsText("AccessoryID");
+            static FieldSet<2> fields({"AccessoryID", "Number"});
+            const auto& f = fields.Of(t);
+            const std::string accessory = t.TextAt(f[0]);
             c.set.AddItem(accessory, v.Complect, v.History + " -> Артикул:" + accessory, c.debug, 0, v.Note,
-                          static_cast<std::int32_t>(t.AsInt("Number") * v.Count), v.Side);
+                          static_cast<std::int32_t>(t.IntAt(f[1]) * v.Count), v.Side);
         }
     }
 }
@@ -886,9 +933,10 @@ void AdditionalPass(RunContext& c) {
     Table& t = c.dm.T_FrnDop();
     const std::size_t n = c.set.Items.size();
     for (std::size_t i = 0; i < n; ++i) {
-        const ItemView v = ViewOf(*c.set.Items[i]);
         static KeyPresence hasAdditions("CatalogID");
-        if (!hasAdditions.Has(t, v.Article)) continue;
+        if (!hasAdditions.Has(t, c.set.Items[i]->ArticleId)) continue;
+        // A copy: the additions below may change the item itself (its count).
+        const ItemView v = ViewOf(*c.set.Items[i]);
         FilterScope scope(t, PassFilter(v, c.stulpType), ExactCodes());
         static FieldSet<3> fields({"AccessoryID", "Number", "PropKey"});
         const auto& f = fields.Of(t);
@@ -948,6 +996,7 @@ bool CalcFurnComp(TDM& dm, TftfFurnComp& set, bool debug) {
     in.Direction = direction;
     in.Debug = debug;
 
+    std::optional<TftfFurnComp::AddingRun> adding(std::in_place, set);
     const std::pair<const std::string*, int> slots[] = {
         {&set.Complect, 0}, {&set.HandleId, 1}, {&set.Hinge, 2}, {&set.Lock, 3},
         {&set.Cylinder, 4}, {&set.Drive, 5},    {&set.Latch, 6},
@@ -973,6 +1022,7 @@ bool CalcFurnComp(TDM& dm, TftfFurnComp& set, bool debug) {
     StrikePlatePass(run);
     CoverPass(run);
     AdditionalPass(run);
+    adding.reset();
 
     std::erase_if(set.Items, [](const std::unique_ptr<TftfFurnItem>& item) { return item->ItemCount == 0; });
     std::stable_sort(set.Items.begin(), set.Items.end(),

@@ -2,6 +2,10 @@
 
 #include <cmath>
 #include <cstdio>
+#include <functional>
+#include <optional>
+#include <string>
+#include <unordered_map>
 
 #include "catalogue/Tdm.h"
 #include "common/Error.h"
@@ -163,9 +167,35 @@ Money GetArticlePrice(TDM& dm, std::string_view articleId, bool silent) {
     return GetArticlePrice(dm, articleId, silent, WorkingCurrency::Current());
 }
 
+namespace {
+
+// Answers of IsVirtualArticle by article code, good while the catalogue's view stays as it is.
+struct VirtualAnswers {
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    };
+    static constexpr std::size_t kLimit = 4096;
+    ViewStamp stamp;
+    std::unordered_map<std::string, bool, Hash, std::equal_to<>> known;
+};
+
+}  // namespace
+
 bool IsVirtualArticle(TDM& dm, std::string_view articleId) {
-    if (articleId.empty() || !LocateArticle(dm, articleId)) return false;
-    return dm.T_Catalog().AsInt("Virtual") == 1;
+    if (articleId.empty()) return false;
+    // Asked for every item a calculation adds, mostly for the same few codes: the answers are
+    // kept while the catalogue's rows, filters and order stay as they are, and the catalogue's
+    // current record is left where it is.
+    static VirtualAnswers answers;
+    Table& t = dm.T_Catalog();
+    if (!t.IsOpen()) return LocateArticle(dm, articleId) && t.AsInt("Virtual") == 1;  // raises "closed"
+    if (answers.stamp.Renew(t) || answers.known.size() >= VirtualAnswers::kLimit) answers.known.clear();
+    if (auto it = answers.known.find(articleId); it != answers.known.end()) return it->second;
+    const std::optional<Value> flag = t.Lookup("ID", {Value(articleId)}, "Virtual");
+    const bool isVirtual = flag && flag->AsInt() == 1;
+    answers.known.emplace(std::string(articleId), isVirtual);
+    return isVirtual;
 }
 
 Value GetCatalogFieldByID(TDM& dm, std::string_view articleId, std::string_view fieldName, bool silent) {

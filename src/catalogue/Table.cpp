@@ -135,7 +135,7 @@ void Table::RebuildView() const {
         };
         if (narrowing) {
             bool narrowed = false;
-            for (RowId r : data_->Candidates(*narrowing, index_, narrowed)) take(r);
+            for (RowId r : data_->CandidateRows(*narrowing, index_, narrowed, scratch_)) take(r);
         } else {
             for (RowId r : data_->IndexOrder(index_)) take(r);
         }
@@ -472,7 +472,7 @@ std::string Table::IndexFieldNames() const {
 void Table::SetFilter(std::string_view text) {
     if (IsOpen()) CheckBrowseMode();
     auto compiled = text.empty() ? nullptr : data_->CompileFilter(text, filterOptions_);
-    filterText_ = std::string(text);
+    filterText_.assign(text);
     filter_ = std::move(compiled);
     if (filtered_) {
         InvalidateView();
@@ -506,7 +506,7 @@ void Table::SetFilterOptions(const FilterOptions& o) {
 void Table::ApplyFilter(std::string_view text) {
     if (IsOpen()) CheckBrowseMode();
     auto compiled = text.empty() ? nullptr : data_->CompileFilter(text, filterOptions_);
-    filterText_ = std::string(text);
+    filterText_.assign(text);
     filter_ = std::move(compiled);
     filtered_ = true;
     InvalidateView();
@@ -530,7 +530,7 @@ void Table::ClearFilter() {
 void Table::SetFixedFilter(std::string_view text) {
     if (IsOpen()) CheckBrowseMode();
     auto compiled = text.empty() ? nullptr : data_->CompileFilter(text, FilterOptions{});
-    fixedText_ = std::string(text);
+    fixedText_.assign(text);
     fixed_ = std::move(compiled);
     InvalidateView();
     if (IsOpen()) First();
@@ -797,6 +797,23 @@ void Table::Emit(TableEvent e) {
 }
 
 // --- guards ------------------------------------------------------------------------------------
+
+bool ViewStamp::Renew(const Table& t) {
+    const bool filtered = t.Filtered();
+    const std::string_view filter = filtered ? std::string_view(t.Filter()) : std::string_view();
+    if (!data_.owner_before(t.DataPtr()) && !t.DataPtr().owner_before(data_) &&
+        version_ == t.Data().Version() && index_ == t.ActiveIndex() && filtered_ == filtered &&
+        options_ == t.GetFilterOptions() && fixed_ == t.FixedFilter() && filter_ == filter)
+        return false;
+    data_ = t.DataPtr();
+    version_ = t.Data().Version();
+    index_ = t.ActiveIndex();
+    filtered_ = filtered;
+    options_ = t.GetFilterOptions();
+    fixed_ = t.FixedFilter();
+    filter_ = filter;
+    return true;
+}
 
 FilterScope::FilterScope(Table& table, std::string_view text, const FilterOptions& options)
     : table_(table), oldOptions_(table.GetFilterOptions()) {

@@ -271,6 +271,7 @@ private:
     mutable std::uint64_t viewVersion_ = 0;
     mutable bool viewIsIndex_ = true;
     mutable std::vector<RowId> view_;
+    mutable std::vector<RowId> scratch_;  // candidate rows re-ordered for the view
 
     // The cursor follows the view when other datasets change the rows, hence mutable.
     mutable RowId current_ = kNoRow;
@@ -289,6 +290,24 @@ private:
     std::vector<std::pair<int, Observer>> observers_;
     int nextObserver_ = 1;
     int listenerId_ = 0;
+};
+
+/// What a dataset's view is made of: its rows (the table and its version), its fixed and
+/// temporary filters with their options, and its order. A cache built from a view stays good
+/// while Renew returns false; the check makes no copies, so it can precede every look-up.
+class ViewStamp {
+public:
+    /// True (and the stamp taken anew) when the dataset no longer matches the stamp.
+    bool Renew(const Table& t);
+
+private:
+    std::weak_ptr<TableData> data_;
+    std::uint64_t version_ = 0;
+    std::string fixed_;
+    bool filtered_ = false;
+    std::string filter_;
+    FilterOptions options_;
+    int index_ = 0;
 };
 
 /// Sets a temporary filter on a shared table for one routine and clears it (filter off,

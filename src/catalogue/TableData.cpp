@@ -12,10 +12,14 @@
 namespace ftf {
 
 struct TableData::FilterCache {
-    // Filter texts are built afresh for every element and sash, but repeat across orders; the
-    // cache is dropped whole when it grows past its limit.
+    // Filter texts are built afresh for every element and sash, but repeat across orders; a map
+    // (one per combination of options) is dropped whole when it grows past its limit.
     static constexpr std::size_t kLimit = 2048;
-    std::unordered_map<std::string, std::shared_ptr<const CompiledFilter>> map;
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    };
+    std::unordered_map<std::string, std::shared_ptr<const CompiledFilter>, Hash, std::equal_to<>> maps[4];
 };
 
 namespace {
@@ -88,15 +92,21 @@ TableData::TableData(TableSchema schema) : schema_(std::move(schema)), filterCac
 TableData::~TableData() = default;
 
 int TableData::FindField(std::string_view name) const {
-    // Names are ASCII in practice: try the cheap upper-casing first.
-    std::string key(name);
-    bool ascii = true;
-    for (char& c : key) {
-        if (static_cast<unsigned char>(c) >= 0x80) { ascii = false; break; }
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+    // Names are short ASCII in practice: upper-case them on the stack.
+    char buf[64];
+    if (name.size() <= sizeof buf) {
+        bool ascii = true;
+        for (std::size_t i = 0; i < name.size() && ascii; ++i) {
+            const char c = name[i];
+            if (static_cast<unsigned char>(c) >= 0x80) ascii = false;
+            buf[i] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
+        }
+        if (ascii) {
+            auto it = fieldByUpperName_.find(std::string_view(buf, name.size()));
+            return it == fieldByUpperName_.end() ? -1 : it->second;
+        }
     }
-    if (!ascii) key = UpperCase(name);
-    auto it = fieldByUpperName_.find(key);
+    auto it = fieldByUpperName_.find(UpperCase(name));
     return it == fieldByUpperName_.end() ? -1 : it->second;
 }
 
@@ -649,26 +659,38 @@ int TableData::CompareValue(RowId r, int field, const Value& v, bool nocase, boo
 }
 
 std::pair<std::size_t, std::size_t> TableData::EqualRange(int i, const std::vector<Value>& key, bool partialLast) const {
+    return EqualRange(i, key.data(), key.size(), partialLast);
+}
+
+std::pair<std::size_t, std::size_t> TableData::EqualRange(int i, const Value* key, std::size_t count,
+                                                          bool partialLast) const {
     const auto& order = IndexOrder(i);
     const IndexState& ix = indexes_[static_cast<std::size_t>(i)];
-    const std::size_t n = std::min(key.size(), ix.fields.size());
+    const std::size_t n = std::min(count, ix.fields.size());
     // Each key value is resolved once against its column (what CompareValue decides per call),
-    // since a search compares it with many rows.
+    // since a search compares it with many rows. Keys are short: the probes live on the stack.
     enum class How : std::uint8_t { Int, IntAsReal, Real, MoneyRaw, MoneyAsReal, Text };
     struct Probe {
         const Column* c = nullptr;
         How how = How::Text;
         std::int64_t i = 0;
         double d = 0;
-        std::string text;
+        std::string_view text;
+        std::string converted;  // the text of a key value that is no text
         bool partial = false;
     };
-    std::vector<Probe> probes;
-    probes.reserve(n);
+    constexpr std::size_t kInline = 6;
+    Probe inlineProbes[kInline];
+    std::vector<Probe> moreProbes;
+    Probe* probes = inlineProbes;
+    if (n > kInline) {
+        moreProbes.resize(n);
+        probes = moreProbes.data();
+    }
     for (std::size_t j = 0; j < n; ++j) {
         const Column& c = columns_[static_cast<std::size_t>(ix.fields[j])];
         const Value& v = key[j];
-        Probe p;
+        Probe& p = probes[j];
         p.c = &c;
         if (c.type == FieldType::Money) {
             if (v.kind() == Value::Kind::Real) {
@@ -690,14 +712,19 @@ std::pair<std::size_t, std::size_t> TableData::EqualRange(int i, const std::vect
             p.how = How::Real;
             p.d = v.AsReal();
         } else {
-            p.text = v.kind() == Value::Kind::Text ? v.RawText() : v.AsText();
+            if (v.kind() == Value::Kind::Text) {
+                p.text = v.RawText();
+            } else {
+                p.converted = v.AsText();
+                p.text = p.converted;
+            }
             p.partial = partialLast && j + 1 == n;
         }
-        probes.push_back(std::move(p));
     }
     const bool nocase = ix.caseInsensitive;
     auto cmp = [&](RowId r) {
-        for (const Probe& p : probes) {
+        for (std::size_t j = 0; j < n; ++j) {
+            const Probe& p = probes[j];
             int d = 0;
             switch (p.how) {
                 case How::Int: d = Cmp3(p.c->ints[r], p.i); break;
@@ -732,52 +759,67 @@ std::pair<std::size_t, std::size_t> TableData::EqualRange(int i, const std::vect
 // --- filters ---------------------------------------------------------------------------------
 
 std::shared_ptr<const CompiledFilter> TableData::CompileFilter(std::string_view text, const FilterOptions& options) const {
-    std::string key;
-    key.reserve(text.size() + 2);
-    key.push_back(options.caseInsensitive ? '1' : '0');
-    key.push_back(options.noPartialCompare ? '1' : '0');
-    key.append(text);
-    auto& map = filterCache_->map;
-    auto it = map.find(key);
+    auto& map = filterCache_->maps[(options.caseInsensitive ? 2 : 0) + (options.noPartialCompare ? 1 : 0)];
+    auto it = map.find(text);
     if (it != map.end()) return it->second;
     auto compiled = CompiledFilter::Compile(*this, text, options);
     if (map.size() >= FilterCache::kLimit) map.clear();
-    map.emplace(std::move(key), compiled);
+    map.emplace(std::string(text), compiled);
     return compiled;
 }
 
 std::vector<RowId> TableData::Candidates(const CompiledFilter& filter, int orderIndex, bool& narrowed) const {
+    std::vector<RowId> scratch;
+    const std::span<const RowId> rows = CandidateRows(filter, orderIndex, narrowed, scratch);
+    return std::vector<RowId>(rows.begin(), rows.end());
+}
+
+std::span<const RowId> TableData::CandidateRows(const CompiledFilter& filter, int orderIndex, bool& narrowed,
+                                                std::vector<RowId>& scratch) const {
     narrowed = false;
+    using Pin = CompiledFilter::Pin;
+    const auto& pins = filter.Pins();
+    // A case-insensitive index gives a wider range than a case-sensitive test needs, which is
+    // harmless (the filter is evaluated on every candidate); the other way round is not.
+    auto nocaseFor = [&](const Pin& pin) { return IsTextType(Field(pin.field).type) && filter.Options().caseInsensitive; };
+    auto serves = [&](int i, const Pin& pin) {
+        const IndexState& ix = indexes_[static_cast<std::size_t>(i)];
+        return !ix.fields.empty() && ix.fields[0] == pin.field && (!nocaseFor(pin) || ix.caseInsensitive);
+    };
     int bestIndex = -1;
     std::pair<std::size_t, std::size_t> best{0, 0};
-    for (const CompiledFilter::Pin& pin : filter.Pins()) {
-        const bool text = IsTextType(Field(pin.field).type);
-        // A case-insensitive index gives a wider range than a case-sensitive test needs, which
-        // is harmless (the filter is evaluated on every candidate); the other way round is not.
-        const bool nocase = text && filter.Options().caseInsensitive;
-        int ix = -1;
-        const IndexState& active = indexes_[static_cast<std::size_t>(orderIndex)];
-        if (!active.fields.empty() && active.fields[0] == pin.field && (!nocase || active.caseInsensitive))
-            ix = orderIndex;
-        else
-            ix = EnsureIndex({pin.field}, nocase);
-        auto range = EqualRange(ix, {pin.value});
+    auto consider = [&](int ix, const Pin& pin) {
+        const auto range = EqualRange(ix, &pin.value, 1);
         if (bestIndex < 0 || range.second - range.first < best.second - best.first) {
             bestIndex = ix;
             best = range;
         }
+    };
+    // Every pin gives the same rows once the filter is evaluated, so the indexes that exist
+    // serve first (the active one before the others); an index is made only when none serves.
+    for (const Pin& pin : pins) {
+        int ix = serves(orderIndex, pin) ? orderIndex : -1;
+        for (int i = 0; ix < 0 && i < IndexCount(); ++i)
+            if (serves(i, pin)) ix = i;
+        if (ix >= 0) consider(ix, pin);
     }
-    if (bestIndex < 0) return IndexOrder(orderIndex);
+    if (bestIndex < 0)
+        for (const Pin& pin : pins) consider(EnsureIndex({pin.field}, nocaseFor(pin)), pin);
+    const auto& active = IndexOrder(orderIndex);
+    if (bestIndex < 0) return {active.data(), active.size()};
     narrowed = true;
     const auto& order = IndexOrder(bestIndex);
-    std::vector<RowId> rows(order.begin() + static_cast<std::ptrdiff_t>(best.first),
-                            order.begin() + static_cast<std::ptrdiff_t>(best.second));
-    if (bestIndex != orderIndex) {
-        IndexOrder(orderIndex);  // builds the ranks
-        const IndexState& ox = indexes_[static_cast<std::size_t>(orderIndex)];
-        std::sort(rows.begin(), rows.end(), [&](RowId a, RowId b) { return ox.rank[a] < ox.rank[b]; });
-    }
-    return rows;
+    if (bestIndex == orderIndex) return {order.data() + best.first, best.second - best.first};
+    scratch.assign(order.begin() + static_cast<std::ptrdiff_t>(best.first),
+                   order.begin() + static_cast<std::ptrdiff_t>(best.second));
+    const IndexState& ox = indexes_[static_cast<std::size_t>(orderIndex)];
+    std::sort(scratch.begin(), scratch.end(), [&](RowId a, RowId b) { return ox.rank[a] < ox.rank[b]; });
+    return {scratch.data(), scratch.size()};
+}
+
+void TableData::BuildIndexes() const {
+    for (IndexState& ix : indexes_)
+        if (!ix.built) BuildIndex(ix);
 }
 
 // --- listeners -------------------------------------------------------------------------------

@@ -13,6 +13,7 @@
 #include <functional>
 #include <limits>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -157,6 +158,9 @@ public:
     /// An index made on demand does not change the rows, so this works on a const table too.
     int EnsureIndex(const std::vector<int>& fields, bool caseInsensitive) const;
 
+    /// Builds every index not built yet: the table's loader calls it once the rows are read, so
+    /// that no search pays for a sort of the whole table.
+    void BuildIndexes() const;
     /// Live rows in the order of index `i` (built when needed).
     const std::vector<RowId>& IndexOrder(int i) const;
     /// Position of a live row in the order of index `i`.
@@ -165,6 +169,9 @@ public:
     /// values than key fields compare a prefix of the key). Texts compare as the index does;
     /// with `partialLast` the last value only has to begin the field's text.
     std::pair<std::size_t, std::size_t> EqualRange(int i, const std::vector<Value>& key,
+                                                   bool partialLast = false) const;
+    /// The same for the `count` values at `key` (no vector needed for a one-value key).
+    std::pair<std::size_t, std::size_t> EqualRange(int i, const Value* key, std::size_t count,
                                                    bool partialLast = false) const;
     /// Compares two live rows by the key of index `i` alone (no tie-breaking).
     int CompareKeys(int i, RowId a, RowId b) const;
@@ -184,6 +191,10 @@ public:
     /// field to a value through "and", only that value's rows of a suitable index; otherwise
     /// every live row. The filter is not evaluated here. `narrowed` tells which case it was.
     std::vector<RowId> Candidates(const CompiledFilter& filter, int orderIndex, bool& narrowed) const;
+    /// The same rows without a copy when they are a stretch of index `orderIndex` itself;
+    /// otherwise they are put in `scratch`. Valid until the rows or the indexes change.
+    std::span<const RowId> CandidateRows(const CompiledFilter& filter, int orderIndex, bool& narrowed,
+                                         std::vector<RowId>& scratch) const;
 
     // --- listeners ----------------------------------------------------------------------
 
@@ -222,7 +233,11 @@ private:
     std::size_t liveCount_ = 0;
     std::uint64_t version_ = 0;
     mutable std::deque<IndexState> indexes_;  // deque: made indexes never move the others
-    std::unordered_map<std::string, int> fieldByUpperName_;
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    };
+    std::unordered_map<std::string, int, NameHash, std::equal_to<>> fieldByUpperName_;
     std::vector<const TableData*> lookupSources_;  // by field
     std::vector<int> lookupKeyField_;              // by field: the key field of this table
     std::vector<int> lookupTargetKey_;             // by field: key field of the source

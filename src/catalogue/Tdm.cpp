@@ -135,6 +135,7 @@ void TDM::LoadRows(Table& table) {
     TableData& data = *data_[static_cast<std::size_t>(d)];
     data.SetBackend(nullptr);
     conn.GetStore()->ReadTable(*defOf_[static_cast<std::size_t>(d)], data);
+    data.BuildIndexes();
     data.SetBackend(&conn.GetStore()->Backend());
     loaded_[static_cast<std::size_t>(d)] = true;
 }

@@ -1,6 +1,7 @@
 #include "model/FurnComp.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "common/Cp1251.h"
 #include "model/Construction.h"
@@ -91,7 +92,24 @@ int CompareItemsById(const TftfFurnItem& a, const TftfFurnItem& b) {
 
 // ---- TftfFurnComp ----
 
+// The lines of a set by article, each article's positions in ascending order: the first
+// position whose line has the whole key is the one FindItem would find.
+struct TftfFurnComp::LineIndex {
+    std::unordered_map<std::string, std::vector<int>> byArticle;
+};
+
 TftfFurnComp::TftfFurnComp(TftfFlugel* sash) : Sash(sash) {}
+
+TftfFurnComp::~TftfFurnComp() = default;
+
+TftfFurnComp::AddingRun::AddingRun(TftfFurnComp& set) : set_(set) {
+    auto index = std::make_unique<LineIndex>();
+    for (std::size_t i = 0; i < set.Items.size(); ++i)
+        index->byArticle[set.Items[i]->ArticleId].push_back(static_cast<int>(i));
+    set_.lines_ = std::move(index);
+}
+
+TftfFurnComp::AddingRun::~AddingRun() { set_.lines_.reset(); }
 
 void TftfFurnComp::Clear() {
     FurnSys.clear();
@@ -203,11 +221,13 @@ void TftfFurnComp::Calculate() {
         std::erase_if(Items, [](const std::unique_ptr<TftfFurnItem>& item) {
             return item->ItemCount == 0;
         });
-        std::stable_sort(Items.begin(), Items.end(),
-                         [](const std::unique_ptr<TftfFurnItem>& a,
-                            const std::unique_ptr<TftfFurnItem>& b) {
-                             return CompareItemsById(*a, *b) < 0;
-                         });
+        // The engine mostly hands the list over sorted already; sorting it again would not
+        // change it.
+        auto byId = [](const std::unique_ptr<TftfFurnItem>& a, const std::unique_ptr<TftfFurnItem>& b) {
+            return CompareItemsById(*a, *b) < 0;
+        };
+        if (!std::is_sorted(Items.begin(), Items.end(), byId))
+            std::stable_sort(Items.begin(), Items.end(), byId);
     } catch (...) {
         ClearItems();
         throw;
@@ -236,18 +256,30 @@ void TftfFurnComp::AddItem(const std::string& article, const std::string& parent
                            const std::string& comment, std::int32_t count, std::int32_t side) {
     if (article.empty() || count == 0) return;
     if (CurrentModelCatalogue().IsVirtualArticle(article)) return;
-    std::string kept = history;
     if (!separate) {
-        const int found = FindItem(article, parent, comment, length, side);
+        int found = -1;
+        if (lines_) {
+            if (auto it = lines_->byArticle.find(article); it != lines_->byArticle.end())
+                for (int i : it->second) {
+                    const TftfFurnItem& item = *Items[static_cast<std::size_t>(i)];
+                    if (item.ParentComplect == parent && item.Comment == comment && item.Length == length &&
+                        item.SideNo == side) {
+                        found = i;
+                        break;
+                    }
+                }
+        } else {
+            found = FindItem(article, parent, comment, length, side);
+        }
         if (found >= 0) {
             Item(found).AddCount(count);
             return;
         }
-        kept.clear();
     }
     auto item = std::make_unique<TftfFurnItem>(this);
-    item->Set(article, parent, kept, length, comment, count, side);
+    item->Set(article, parent, separate ? history : std::string(), length, comment, count, side);
     Items.push_back(std::move(item));
+    if (lines_) lines_->byArticle[article].push_back(static_cast<int>(Items.size() - 1));
 }
 
 void TftfFurnComp::SaveToStream(TSpecStream& stream) const {

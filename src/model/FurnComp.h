@@ -106,6 +106,7 @@ class TftfFurnComp {
 public:
     /// An empty set of the sash (not owned; may be nullptr for a set outside a sash).
     explicit TftfFurnComp(TftfFlugel* sash);
+    ~TftfFurnComp();
     TftfFurnComp(const TftfFurnComp&) = delete;
     TftfFurnComp& operator=(const TftfFurnComp&) = delete;
 
@@ -170,13 +171,29 @@ public:
                  bool separate, float length, const std::string& comment, std::int32_t count,
                  std::int32_t side);
 
+    /// For the life of a run, AddItem finds the line to grow through an index of the lines
+    /// rather than by reading every line: a calculation adds hundreds. Meanwhile nothing but
+    /// AddItem may change Items. Runs do not nest.
+    class AddingRun {
+    public:
+        explicit AddingRun(TftfFurnComp& set);
+        ~AddingRun();
+        AddingRun(const AddingRun&) = delete;
+        AddingRun& operator=(const AddingRun&) = delete;
+
+    private:
+        TftfFurnComp& set_;
+    };
+
     void SaveToStream(TSpecStream& stream) const;
     /// Reads the record; the items are freed and read anew with the file's stamp.
     void LoadFromStream(TSpecStream& stream, std::string_view stamp);
 
 private:
+    struct LineIndex;
     TCarriedRecord reserved4Record_;
     TCarriedRecord reserved5Record_;
+    std::unique_ptr<LineIndex> lines_;  // while an AddingRun lasts
 };
 
 }  // namespace ftf

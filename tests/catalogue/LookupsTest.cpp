@@ -142,6 +142,43 @@ TEST_F(Lookups, VirtualArticleNeedsVirtualEqualToOne) {
     EXPECT_FALSE(IsVirtualArticle(dm, "X9"));
 }
 
+// The answers are kept between calls: an edit, a reload, a filter and a second data module must
+// each be seen, and the catalogue's current record stays where it was.
+TEST_F(Lookups, VirtualArticleAnswersFollowTheCatalogue) {
+    Table& t = dm.T_Catalog();
+    ASSERT_TRUE(t.Locate("ID", Value("A3")));
+    EXPECT_TRUE(IsVirtualArticle(dm, "A2"));
+    EXPECT_FALSE(IsVirtualArticle(dm, "A1"));
+    EXPECT_EQ(t.AsText("ID"), "A3");
+
+    ASSERT_TRUE(t.Locate("ID", Value("A2")));
+    t.Edit();
+    t.Set("Virtual", 0);
+    t.Post();
+    ASSERT_TRUE(t.Locate("ID", Value("A1")));
+    t.Edit();
+    t.Set("Virtual", 1);
+    t.Post();
+    EXPECT_FALSE(IsVirtualArticle(dm, "A2"));
+    EXPECT_TRUE(IsVirtualArticle(dm, "A1"));
+
+    t.ApplyFilter("ID <> 'A1'");
+    EXPECT_FALSE(IsVirtualArticle(dm, "A1"));  // outside the view, as a locate finds it
+    t.ClearFilter();
+    EXPECT_TRUE(IsVirtualArticle(dm, "A1"));
+
+    ftf::test::Replace(t, {{{"ID", "A2"}, {"Virtual", 1}}, {{"ID", "A4"}, {"Virtual", 1}}});
+    EXPECT_FALSE(IsVirtualArticle(dm, "A1"));
+    EXPECT_TRUE(IsVirtualArticle(dm, "A2"));
+    EXPECT_TRUE(IsVirtualArticle(dm, "A4"));
+
+    TDM other;
+    OpenEmpty(other);
+    Put(other.T_Catalog(), {{{"ID", "A4"}, {"Virtual", 0}}});
+    EXPECT_FALSE(IsVirtualArticle(other, "A4"));
+    EXPECT_TRUE(IsVirtualArticle(dm, "A4"));
+}
+
 TEST_F(Lookups, CatalogFieldByName) {
     EXPECT_EQ(GetCatalogFieldByID(dm, "A1", "Name", false).AsText(), "Петля");
     const Value price = GetCatalogFieldByID(dm, "A2", "price", false);  // field names without case

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "common/Error.h"
 #include "common/ScriptedPrompter.h"
 #include "ConstructionFakes.h"
@@ -432,4 +434,57 @@ TEST(Construction, CopyErrorsCarryTheirMessages) {
                   0u)
             << e.what();
     }
+}
+
+// Within an adding run the line to grow is found through the run's index: the same calls must
+// leave the same lines as without one, lines present before the run included.
+TEST_F(ConstructionSets, AddingRunGrowsTheSameLines) {
+    catalogue.virtualArticles = {"V"};
+    struct Add {
+        const char* article;
+        const char* parent;
+        bool separate;
+        float length;
+        const char* comment;
+        std::int32_t count, side;
+    };
+    const Add before[] = {{"A", "K1", false, 0, "", 1, 1}, {"A", "K1", true, 0, "", 5, 1}};
+    const Add calls[] = {
+        {"A", "K1", false, 0, "", 2, 1},    // grows the first line, not the separate one
+        {"A", "K1", false, 0, "", 1, 2},    // another side
+        {"A", "K1", false, 0.5f, "", 1, 1}, // another length
+        {"A", "K2", false, 0, "", 1, 1},    // another complect
+        {"A", "K1", false, 0, "н", 1, 1},   // another note
+        {"B", "K1", false, 0, "", 3, 1},
+        {"B", "K1", false, 0, "", 4, 1},
+        {"B", "K1", true, 0, "", 4, 1},
+        {"V", "K1", false, 0, "", 1, 1},    // virtual: no line
+        {"A", "K1", false, 0, "", -3, 2},
+        {"C", "K1", false, 0, "", 0, 1},    // count 0: no line
+        {"A", "K1", false, 0.5f, "", 2, 1},
+    };
+    auto fill = [&](TftfFurnComp& set, bool run) {
+        for (const Add& a : before) set.AddItem(a.article, a.parent, "h", a.separate, a.length, a.comment, a.count, a.side);
+        std::optional<TftfFurnComp::AddingRun> adding;
+        if (run) adding.emplace(set);
+        for (const Add& a : calls) set.AddItem(a.article, a.parent, "h", a.separate, a.length, a.comment, a.count, a.side);
+    };
+    TftfFurnComp plain(nullptr), indexed(nullptr);
+    fill(plain, false);
+    fill(indexed, true);
+    ASSERT_EQ(indexed.Count(), plain.Count());
+    ASSERT_EQ(plain.Count(), 8);
+    for (int i = 0; i < plain.Count(); ++i) {
+        const TftfFurnItem& p = plain.Item(i);
+        const TftfFurnItem& x = indexed.Item(i);
+        EXPECT_EQ(x.ArticleId, p.ArticleId) << i;
+        EXPECT_EQ(x.ParentComplect, p.ParentComplect) << i;
+        EXPECT_EQ(x.History, p.History) << i;
+        EXPECT_EQ(x.Comment, p.Comment) << i;
+        EXPECT_EQ(x.Length, p.Length) << i;
+        EXPECT_EQ(x.ItemCount, p.ItemCount) << i;
+        EXPECT_EQ(x.SideNo, p.SideNo) << i;
+    }
+    EXPECT_EQ(plain.Item(0).ItemCount, 3);
+    EXPECT_EQ(plain.Item(2).ItemCount, -2);
 }
