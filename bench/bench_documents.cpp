@@ -184,7 +184,8 @@ void BM_SelectionMaterials(benchmark::State& state) {
         FillOrder(order, 10, 40, o * 11);
         const std::string file = (orders / ("order" + std::to_string(o) + ".ffo370")).string();
         order.SaveToFile(file);
-        for (int p = 0; p < order.Count(); ++p) selection.AddItem(file, order, order.Positions(p));
+        bool added = false;
+        for (int p = 0; p < order.Count(); ++p) selection.PutOrderPosition(file, order, order.Positions(p), added);
     }
     std::size_t lines = 0;
     for (auto _ : state) {
