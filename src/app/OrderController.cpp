@@ -233,6 +233,9 @@ bool OrderController::OpenOrderFile(const std::string& file) {
             lastSavedCustomer_ = order_->Customer;
             lastSavedObject_ = order_->ObjectName;
             saved_ = !converted;
+            // The list restores its focused row, selected, as after every refill.
+            selected_.clear();
+            if (focused_ >= 0 && focused_ < order_->Count()) selected_.push_back(focused_);
             SetCurrencyContext();
         } else {
             // What was read of the file is dropped with `loaded`: a partly read order must never
@@ -255,11 +258,13 @@ bool OrderController::CheckOrderNumber() {
     // An order saved once keeps its number's record; only a new order may not take a number
     // that is registered already.
     if (!isNew_) return true;
+    // A register that cannot be read cannot clear the number: the order is not saved.
     std::optional<OleDate> registered;
     try {
-        registered = MakeRegister().RegisteredDate(order_->OrderNo);
+        if (!MakeRegister().RegisteredDate(order_->OrderNo, registered)) return false;
     } catch (const std::exception& e) {
         ShowError(e.what());
+        return false;
     }
     if (!registered) return true;
     ShowError(FillMessage(kNumberRegistered, {order_->OrderNo, FormatShortDate(*registered)}));
@@ -398,8 +403,8 @@ void OrderController::NewPosition() {
 }
 
 void OrderController::EditPosition() {
-    if (!open_ || !RowSelected()) return;
-    const int index = focused_;
+    const int index = SelectedIndex();
+    if (!open_ || index < 0) return;
     try {
         std::unique_ptr<TftfConstruction> copy = order_->CreatePosition();
         copy->CopyFrom(order_->Positions(index));
@@ -415,10 +420,11 @@ void OrderController::EditPosition() {
 }
 
 void OrderController::RemovePosition() {
-    if (!open_ || !RowSelected()) return;
+    const int index = SelectedIndex();
+    if (!open_ || index < 0) return;
     if (!AskOkCancel(kRemoveQuestion, QuestionKind::Destructive)) return;
-    order_->DeletePosition(focused_);
-    focused_ = order_->Count() == 0 ? -1 : std::min(focused_, order_->Count() - 1);
+    order_->DeletePosition(index);
+    focused_ = order_->Count() == 0 ? -1 : std::min(index, order_->Count() - 1);
     selected_.clear();
     if (focused_ >= 0) selected_.push_back(focused_);
     saved_ = false;
@@ -546,7 +552,6 @@ void OrderController::CopyPositions() {
     std::vector<const TftfConstruction*> positions;
     for (int i : selected_)
         if (i >= 0 && i < order_->Count()) positions.push_back(&order_->Positions(i));
-    if (positions.empty() && RowSelected()) positions.push_back(&order_->Positions(focused_));
     if (positions.empty()) return;
     try {
         SharedPositionClipboard().Copy(positions, order_->CurrencyId, order_->PriceGroupNo);
@@ -581,10 +586,16 @@ void OrderController::SelectAll() {
 
 // --- The list ----------------------------------------------------------------------------------------
 
-bool OrderController::RowSelected() const { return focused_ >= 0 && focused_ < order_->Count(); }
+int OrderController::SelectedIndex() const {
+    if (selected_.empty()) return -1;
+    const bool focusedSelected = std::find(selected_.begin(), selected_.end(), focused_) != selected_.end();
+    const int index = focusedSelected ? focused_ : selected_.front();
+    return index >= 0 && index < order_->Count() ? index : -1;
+}
 
 const TftfConstruction* OrderController::FocusedPosition() const {
-    return RowSelected() ? &order_->Positions(focused_) : nullptr;
+    const int index = SelectedIndex();
+    return index >= 0 ? &order_->Positions(index) : nullptr;
 }
 
 void OrderController::FocusRow(int index) {

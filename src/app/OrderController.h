@@ -164,7 +164,8 @@ public:
     void SetSelection(std::vector<int> rows);
     int FocusedIndex() const { return focused_; }
     const std::vector<int>& SelectedRows() const { return selected_; }
-    /// The focused position (for the sketch), or nullptr.
+    /// The selected position the summary and sketch show (the focused row when it is selected,
+    /// else the first selected one), or nullptr when no row is selected.
     const TftfConstruction* FocusedPosition() const;
     /// Row i shows position i.
     const std::vector<OrderRow>& Rows() const { return rows_; }
@@ -186,7 +187,10 @@ public:
     void HandleRequests();
 
 private:
-    bool RowSelected() const;
+    /// The row "Изменить"/"Удалить" act on: the focused row when it is selected, else the first
+    /// selected row; -1 when none is selected.
+    int SelectedIndex() const;
+    bool RowSelected() const { return SelectedIndex() >= 0; }
     bool CheckOrderNumber();
     void ReplaceOrder(std::unique_ptr<TftfOrder> order);
     void SetCurrencyContext();

@@ -19,20 +19,25 @@ RecalcOutcome RecalcOrderPrices(TftfOrder& order, const std::function<void(int, 
         TftfConstruction& pos = order.Positions(i);
         if (pos.Checked) {
             TSpecStream backup;
+            bool backedUp = false;
             try {
                 pos.SaveBackup(backup);
+                backedUp = true;
                 pos.RecalcPrice();
                 ++out.recalculated;
             } catch (const std::exception& e) {
                 out.failedIndex = i;
                 out.failedPosNo = pos.PosNo;
                 out.error = e.what();
-                try {
-                    pos.RestoreBackup(backup);
-                } catch (const std::exception& restoreError) {
-                    // The position could not be put back: say so rather than hide it.
-                    out.error += "\r\n";
-                    out.error += restoreError.what();
+                // Without a whole backup the position was not touched: nothing to put back.
+                if (backedUp) {
+                    try {
+                        pos.RestoreBackup(backup);
+                    } catch (const std::exception& restoreError) {
+                        // The position could not be put back: say so rather than hide it.
+                        out.error += "\r\n";
+                        out.error += restoreError.what();
+                    }
                 }
                 return out;
             }

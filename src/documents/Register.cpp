@@ -120,6 +120,9 @@ bool FindNumber(Table& t, const std::string& no) {
 class RegisterScope {
 public:
     explicit RegisterScope(OrderRegister& reg) : reg_(reg), t_(reg.Records()), wasOpen_(t_.IsOpen()) {
+        // An edit pending in the register window is posted first: the rows are read afresh
+        // below, and the edit must land on the record it was begun on.
+        if (wasOpen_ && (t_.State() == TableState::Edit || t_.State() == TableState::Insert)) t_.Post();
         open_ = wasOpen_ || reg_.Open();
         if (!open_) return;
         filter_ = t_.Filter();
@@ -301,13 +304,14 @@ bool OrderRegister::EditInTransaction(const std::function<bool(Table&)>& edit) {
     }
 }
 
-std::optional<OleDate> OrderRegister::RegisteredDate(const std::string& no) {
+bool OrderRegister::RegisteredDate(const std::string& no, std::optional<OleDate>& date) {
+    date.reset();
     RegisterScope scope(*this);
-    if (!scope.Open()) return std::nullopt;
+    if (!scope.Open()) return false;
     Table& t = Records();
     dm_.RefreshTable(t);
-    if (!FindNumber(t, no)) return std::nullopt;
-    return static_cast<OleDate>(t.AsInt("RegDate"));
+    if (FindNumber(t, no)) date = static_cast<OleDate>(t.AsInt("RegDate"));
+    return true;
 }
 
 bool OrderRegister::WriteOrderRecord(const TftfOrder& order, const std::string& orderFile,

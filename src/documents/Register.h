@@ -104,9 +104,10 @@ public:
     // off meanwhile and leave filter, order and current record as they were. A table that cannot
     // be opened is reported by the data module.
 
-    /// The order date of the first record numbered `no` without regard to letter case, from
-    /// rows read afresh; nullopt when there is none or the table cannot be opened.
-    std::optional<OleDate> RegisteredDate(const std::string& no);
+    /// Looks for the first record numbered `no` without regard to letter case, in rows read
+    /// afresh: `date` gets its order date, or nullopt when there is none. False when the table
+    /// could not be opened (reported by the data module); errors of reading propagate.
+    bool RegisteredDate(const std::string& no, std::optional<OleDate>& date);
     /// Writes the register record of an order saved in `orderFile` (native path): when
     /// `previousNo` is not empty, differs from OrderNo (letter case ignored) and has a record,
     /// that record is rewritten and so renumbered; otherwise the record numbered OrderNo (letter

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <map>
 
 #include "OrderWindowFixture.h"
 #include "common/Dates.h"
@@ -737,4 +739,79 @@ TEST_F(OrderWindowTest, AnOrderNotReadInFullIsNeverSavedOverItsFile) {
     auto converted = Window();
     EXPECT_TRUE(converted->OpenOrderFile(older.string()));
     EXPECT_FALSE(converted->Saved());
+}
+
+TEST_F(OrderWindowTest, AnEditPendingInTheRegisterWindowLandsOnItsRecordWhenAnOrderIsSaved) {
+    for (const char* no : {"A", "B"}) {
+        OrderRegister reg(dm, RegisterFolders{orders.string(), {}, archive.string()});
+        ASSERT_EQ(reg.RegisterOrderFiles({WriteOrder(orders / (std::string(no) + ".ffo370"), no)}).registered, 1);
+        reg.Close();
+    }
+    // The register window has the table open and record "B" half-edited; meanwhile another
+    // workstation deletes "A", so the rows this window read are out of date.
+    OrderRegister window(dm, RegisterFolders{orders.string(), {}, archive.string()});
+    ASSERT_TRUE(window.Open());
+    Table& t = window.Records();
+    ASSERT_TRUE(window.LocateNumber("B"));
+    t.Edit();
+    t.Set("Customer", Value(std::string("Правка в реестре")));
+    TDM other;
+    other.ConfigureDatabase(other.DB_Registry, registry.string());
+    ASSERT_TRUE(other.OpenDataSet(other.T_OrderList()));
+    Table& stored = other.T_OrderList();
+    for (stored.First(); !stored.Eof() && stored.AsText("No") != "A";) stored.Next();
+    ASSERT_FALSE(stored.Eof());
+    stored.Delete();
+
+    // Saving a new order checks its number on rows read afresh.
+    auto w = Window();
+    w->Order().OrderNo = "C";
+    ASSERT_TRUE(w->SaveOrder((orders / "C.ffo370").string()));
+
+    other.RefreshTable(stored);
+    std::map<std::string, std::string> customers;
+    for (stored.First(); !stored.Eof(); stored.Next()) customers[stored.AsText("No")] = stored.AsText("Customer");
+    EXPECT_EQ(customers, (std::map<std::string, std::string>{{"B", "Правка в реестре"}}));
+}
+
+TEST_F(OrderWindowTest, ANewOrderIsNotSavedWhenTheRegisterCannotBeRead) {
+    // A damaged register table cannot be imported, so the register cannot be opened and cannot
+    // clear the number.
+    const fs::path damaged = root.Path() / "DamagedRegistry";
+    fs::create_directories(damaged);
+    std::ofstream(damaged / "OrderLst.DB") << "not a table";
+    TDM broken;
+    broken.ConfigureDatabase(broken.DB_Catalog, catalogue_->Str());
+    ASSERT_EQ(broken.OpenCatalog(), 0);
+    broken.ConfigureDatabase(broken.DB_Registry, damaged.string());
+    OrderController w(broken, dialogs);
+    w.Order().OrderNo = "N-1";
+    prompter.ClearCalls();
+    EXPECT_FALSE(w.SaveOrder((orders / "N-1.ffo370").string()));
+    EXPECT_FALSE(fs::exists(orders / "N-1.ffo370"));
+    EXPECT_FALSE(prompter.Texts(Kind::Error).empty());  // the register's failure is reported
+    EXPECT_TRUE(w.IsNew());
+}
+
+TEST_F(OrderWindowTest, EditAndDeleteActOnTheSelectedRowOnly) {
+    auto w = Window();
+    ASSERT_TRUE(w->OpenOrderFile(WriteOrder(orders / "s.ffo370", "S", {{"VF-KP-WH"}, {"VF-KP-WH"}, {"VF-KP-WH"}})));
+    ASSERT_EQ(w->SelectedRows(), std::vector<int>{0});  // the focused row comes back selected
+    EXPECT_TRUE(w->Commands().removePosition);
+
+    w->SetSelection({});
+    EXPECT_FALSE(w->Commands().editPosition);
+    EXPECT_FALSE(w->Commands().removePosition);
+    EXPECT_FALSE(w->Commands().copy);
+    EXPECT_EQ(w->FocusedPosition(), nullptr);
+    w->RemovePosition();  // nothing selected: no question, nothing removed
+    EXPECT_EQ(w->Order().Count(), 3);
+
+    // Focus on row 0, row 2 selected: the selected row is the one removed.
+    w->SetSelection({2});
+    prompter.AnswerOk(true);
+    w->RemovePosition();
+    ASSERT_EQ(w->Order().Count(), 2);
+    EXPECT_EQ(w->Order().Positions(0).PosNo, "001");
+    EXPECT_EQ(w->Order().Positions(1).PosNo, "002");
 }
