@@ -1,5 +1,6 @@
 #include "cli/CliSession.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 
@@ -8,6 +9,7 @@
 #include "catalogue/Lookups.h"
 #include "cli/CliCatalog.h"
 #include "cli/CliConfig.h"
+#include "cli/CliText.h"
 #include "common/Error.h"
 #include "common/NumberFormat.h"
 #include "documents/Order.h"
@@ -144,6 +146,29 @@ CliSession::CurrencyScope CliSession::UseCurrencyOf(const TftfOrder& order) {
 CliSession::CurrencyScope CliSession::UseCurrencyOf(const TftfOrderSelection& selection) {
     return Use(&selection.CurrencyRates, selection.CurrencyId, selection.NDSTax,
                GetCurrencyDecimals(*dm_, selection.CurrencyId));
+}
+
+int RunVerb(const char* command, const std::vector<std::string>& args, const std::vector<CliVerb>& verbs,
+            const char* help, const char* statusHelp, const std::string& unknownVerb) {
+    const bool asked = std::find_if(args.begin(), args.end(), [](const std::string& a) {
+                           return a == "--help" || a == "-h";
+                       }) != args.end();
+    if (args.empty() || asked) {
+        std::FILE* out = asked ? stdout : stderr;
+        std::fputs(help, out);
+        std::fputs(kSessionOptionsHelp, out);
+        std::fputs(statusHelp, out);
+        return asked ? 0 : 1;
+    }
+    const std::string& verb = args[0];
+    const auto it = std::find_if(verbs.begin(), verbs.end(), [&](const CliVerb& v) { return verb == v.name; });
+    if (it == verbs.end()) throw FtfError(unknownVerb + " «" + verb + "»");
+    try {
+        return it->run(std::vector<std::string>(args.begin() + 1, args.end()));
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "ftf %s %s: %s\n", command, verb.c_str(), OneLine(e.what()).c_str());
+        return 1;
+    }
 }
 
 std::string AbsoluteFile(const std::string& file) {

@@ -11,6 +11,7 @@
 // The command line changes no setting, so nothing is written back to the settings.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -46,6 +47,19 @@ bool TakeSessionOption(const std::vector<std::string>& args, std::size_t& i, Ses
 /// A file named on the command line as an absolute, normalised path (stored references and the
 /// messages name the file wherever the command ran).
 std::string AbsoluteFile(const std::string& file);
+
+/// A command's verb and the function running it with the arguments after the verb.
+struct CliVerb {
+    const char* name;
+    std::function<int(const std::vector<std::string>&)> run;
+};
+
+/// Runs `ftf COMMAND VERB ARGS…`: the help (`help`, the session's options, `statusHelp`) on
+/// standard output for --help anywhere, on standard error with status 1 when nothing is given;
+/// an unknown verb refused with `unknownVerb` + " «VERB»"; an error of the verb printed as
+/// "ftf COMMAND VERB: message" on one line, with status 1.
+int RunVerb(const char* command, const std::vector<std::string>& args, const std::vector<CliVerb>& verbs,
+            const char* help, const char* statusHelp, const std::string& unknownVerb);
 
 /// The help lines of the session's options.
 extern const char kSessionOptionsHelp[];

@@ -240,27 +240,12 @@ int Recalc(const Args& a) {
 }
 
 int Run(const std::vector<std::string>& args) {
-    if (args.empty() || args[0] == "--help" || args[0] == "-h") {
-        std::FILE* out = args.empty() ? stderr : stdout;
-        std::fputs(kHelp, out);
-        std::fputs(kSessionOptionsHelp, out);
-        std::fputs(kStatusHelp, out);
-        return args.empty() ? 1 : 0;
-    }
-    const std::string verb = args[0];
-    for (const std::string& s : args)
-        if (s == "--help" || s == "-h") return Run({"--help"});
-    if (verb != "build" && verb != "show" && verb != "recalc")
-        throw FtfError("Неизвестная команда заказа «" + verb + "»");
-    try {
-        const Args a = Parse(std::vector<std::string>(args.begin() + 1, args.end()));
-        if (verb == "build") return Build(a);
-        if (verb == "show") return Show(a);
-        return Recalc(a);
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "ftf order %s: %s\n", verb.c_str(), OneLine(e.what()).c_str());
-        return 1;
-    }
+    const std::vector<CliVerb> verbs = {
+        {"build", [](const std::vector<std::string>& rest) { return Build(Parse(rest)); }},
+        {"show", [](const std::vector<std::string>& rest) { return Show(Parse(rest)); }},
+        {"recalc", [](const std::vector<std::string>& rest) { return Recalc(Parse(rest)); }},
+    };
+    return RunVerb("order", args, verbs, kHelp, kStatusHelp, "Неизвестная команда заказа");
 }
 
 const FtfCommand reg("order", "заказы: build (из описания JSON), show, recalc", Run);
