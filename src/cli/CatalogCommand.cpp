@@ -12,6 +12,7 @@
 #include "catalogue/SqliteStore.h"
 #include "catalogue/TableText.h"
 #include "catalogue/Tdm.h"
+#include "cli/CliArgs.h"
 #include "cli/CliCatalog.h"
 #include "cli/Command.h"
 #include "common/Cp1251.h"
@@ -46,35 +47,9 @@ const char kHelp[] =
     "Paradox в ней переносятся в базу. Код возврата: 0 — готово, 1 — ошибка,\n"
     "2 — готово, но некоторые таблицы не открылись.\n";
 
-struct Args {
-    std::vector<std::string> positional;
-    std::map<std::string, std::string> options;
-};
-
-Args Parse(const std::vector<std::string>& in, const std::vector<std::string>& known) {
-    Args a;
-    for (std::size_t i = 0; i < in.size(); ++i) {
-        const std::string& s = in[i];
-        if (s.rfind("--", 0) != 0) {
-            a.positional.push_back(s);
-            continue;
-        }
-        std::string name = s, value;
-        auto eq = s.find('=');
-        if (eq != std::string::npos) {
-            name = s.substr(0, eq);
-            value = s.substr(eq + 1);
-        } else {
-            if (i + 1 >= in.size()) throw FtfError("Параметру " + s + " не указано значение");
-            value = in[++i];
-        }
-        bool ok = false;
-        for (const auto& k : known) ok = ok || k == name;
-        if (!ok) throw FtfError("Неизвестный параметр " + name);
-        a.options[name] = value;
-    }
-    return a;
-}
+using ftf::cli::NamedArgs;
+using ftf::cli::ParseNamedArgs;
+using Args = NamedArgs;
 
 std::string Required(const Args& a, const char* name) {
     auto it = a.options.find(name);
@@ -174,10 +149,10 @@ int Run(const std::vector<std::string>& args) {
             std::fputs(kHelp, stdout);
             return 0;
         }
-    if (verb == "import") return Import(Parse(rest, {"--into"}));
-    if (verb == "load-sql") return LoadSql(Parse(rest, {"--into"}));
-    if (verb == "tables") return Tables(Parse(rest, {"--catalog", "--config"}));
-    if (verb == "query") return Query(Parse(rest, {"--catalog", "--config", "--registry", "--filter", "--fields"}));
+    if (verb == "import") return Import(ParseNamedArgs(rest, {"--into"}));
+    if (verb == "load-sql") return LoadSql(ParseNamedArgs(rest, {"--into"}));
+    if (verb == "tables") return Tables(ParseNamedArgs(rest, {"--catalog", "--config"}));
+    if (verb == "query") return Query(ParseNamedArgs(rest, {"--catalog", "--config", "--registry", "--filter", "--fields"}));
     throw FtfError("Неизвестная команда каталога «" + verb + "»; справка: ftf catalog --help");
 }
 

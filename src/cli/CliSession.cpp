@@ -26,23 +26,29 @@ const char kSessionOptionsHelp[] =
     "              или папки --catalog ПАПКА [--server ПАПКА]; настройки берутся из\n"
     "              FTFurniture.ini папки каталога, без него — значения по умолчанию.\n";
 
-bool TakeSessionOption(const std::vector<std::string>& args, std::size_t& i, SessionOptions& o) {
-    static const char* const names[] = {"--config", "--catalog", "--server"};
-    std::string* targets[] = {&o.config, &o.catalog, &o.server};
+bool TakeValueOption(const std::vector<std::string>& args, std::size_t& i, const std::string& name,
+                     std::string& value) {
     const std::string& a = args[i];
-    for (int n = 0; n < 3; ++n) {
-        const std::string name = names[n];
-        if (a == name) {
-            if (i + 1 >= args.size()) throw FtfError("Параметру " + a + " не указано значение");
-            *targets[n] = args[++i];
-            return true;
-        }
-        if (a.rfind(name + "=", 0) == 0) {
-            *targets[n] = a.substr(name.size() + 1);
-            return true;
-        }
+    if (a == name) {
+        if (i + 1 >= args.size()) throw FtfError("Параметру " + a + " не указано значение");
+        value = args[++i];
+        return true;
+    }
+    if (a.size() > name.size() && a.compare(0, name.size(), name) == 0 && a[name.size()] == '=') {
+        value = a.substr(name.size() + 1);
+        return true;
     }
     return false;
+}
+
+void TakePositional(const std::string& arg, std::vector<std::string>& positional) {
+    if (arg.size() > 1 && arg[0] == '-') throw FtfError("Неизвестный параметр " + arg);
+    positional.push_back(arg);
+}
+
+bool TakeSessionOption(const std::vector<std::string>& args, std::size_t& i, SessionOptions& o) {
+    return TakeValueOption(args, i, "--config", o.config) || TakeValueOption(args, i, "--catalog", o.catalog) ||
+           TakeValueOption(args, i, "--server", o.server);
 }
 
 struct CliSession::Installed {

@@ -40,6 +40,13 @@ struct SessionOptions {
     std::optional<bool> saveAnswer = false;
 };
 
+/// Takes option `name` at args[i] with its value (the next argument, or after "=") into `value`,
+/// advancing `i` past a separate value. False when args[i] is not that option.
+bool TakeValueOption(const std::vector<std::string>& args, std::size_t& i, const std::string& name,
+                     std::string& value);
+/// A word that is no option joins `positional`; an unknown option is refused.
+void TakePositional(const std::string& arg, std::vector<std::string>& positional);
+
 /// Takes "--config", "--catalog", "--server" (with the value as the next argument or after "=")
 /// at args[i] into `o`, advancing `i` past a separate value. False when args[i] is none of them.
 bool TakeSessionOption(const std::vector<std::string>& args, std::size_t& i, SessionOptions& o);

@@ -65,22 +65,15 @@ struct Args {
 Args Parse(const std::vector<std::string>& in) {
     Args a;
     for (std::size_t i = 0; i < in.size(); ++i) {
-        const std::string& s = in[i];
-        if (TakeSessionOption(in, i, a.session)) continue;
-        if (s == "--register") {
+        if (TakeSessionOption(in, i, a.session) || TakeValueOption(in, i, "-o", a.output) ||
+            TakeValueOption(in, i, "--output", a.output))
+            continue;
+        if (in[i] == "--register")
             a.registerOrder = true;
-        } else if (s == "--json") {
+        else if (in[i] == "--json")
             a.asJson = true;
-        } else if (s == "-o" || s == "--output") {
-            if (i + 1 >= in.size()) throw FtfError("Параметру " + s + " не указано значение");
-            a.output = in[++i];
-        } else if (s.rfind("--output=", 0) == 0) {
-            a.output = s.substr(9);
-        } else if (s.rfind("-", 0) == 0 && s.size() > 1) {
-            throw FtfError("Неизвестный параметр " + s);
-        } else {
-            a.positional.push_back(s);
-        }
+        else
+            TakePositional(in[i], a.positional);
     }
     return a;
 }

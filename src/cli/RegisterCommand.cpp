@@ -22,6 +22,7 @@
 #include "catalogue/Table.h"
 #include "catalogue/TableText.h"
 #include "catalogue/Tdm.h"
+#include "cli/CliArgs.h"
 #include "cli/CliConfig.h"
 #include "cli/CliPrompter.h"
 #include "cli/Command.h"
@@ -53,40 +54,10 @@ const char kHelp[] =
     "Код возврата: 0 — готово, 1 — ошибка или нет подтверждения (--yes), 2 — готово,\n"
     "но были сообщения (например, заказ уже зарегистрирован).\n";
 
-struct Args {
-    std::vector<std::string> positional;
-    std::map<std::string, std::string> options;
-    bool yes = false;
-};
+using Args = NamedArgs;
 
 Args Parse(const std::vector<std::string>& in) {
-    static const char* const known[] = {"--config", "--server", "--catalog", "--sort"};
-    Args a;
-    for (std::size_t i = 0; i < in.size(); ++i) {
-        const std::string& s = in[i];
-        if (s == "--yes") {
-            a.yes = true;
-            continue;
-        }
-        if (s.rfind("--", 0) != 0) {
-            a.positional.push_back(s);
-            continue;
-        }
-        std::string name = s, value;
-        const auto eq = s.find('=');
-        if (eq != std::string::npos) {
-            name = s.substr(0, eq);
-            value = s.substr(eq + 1);
-        } else {
-            if (i + 1 >= in.size()) throw FtfError("Параметру " + s + " не указано значение");
-            value = in[++i];
-        }
-        bool ok = false;
-        for (const char* k : known) ok = ok || name == k;
-        if (!ok) throw FtfError("Неизвестный параметр " + name);
-        a.options[name] = value;
-    }
-    return a;
+    return ParseNamedArgs(in, {"--config", "--server", "--catalog", "--sort"}, {"--yes"});
 }
 
 std::string Option(const Args& a, const char* name) {
@@ -186,7 +157,7 @@ int Run(const std::vector<std::string>& args) {
     const AppPathsRecord paths =
         CliConfigurationPaths(Option(a, "--config"), Option(a, "--server"), Option(a, "--catalog"));
     if (paths.RegistryDir.empty()) throw FtfError("В конфигурации не указана папка сервера");
-    ReportingPrompter prompter(a.yes);
+    ReportingPrompter prompter(a.Has("--yes"));
     ScopedPrompter scope(prompter);
 
     TDM dm;

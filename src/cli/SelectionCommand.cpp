@@ -54,22 +54,17 @@ struct Args {
 
 Args Parse(const std::vector<std::string>& in) {
     Args a;
+    std::string number;
     for (std::size_t i = 0; i < in.size(); ++i) {
-        const std::string& s = in[i];
-        if (TakeSessionOption(in, i, a.session)) continue;
-        if (s == "--json") {
+        if (TakeSessionOption(in, i, a.session) || TakeValueOption(in, i, "-o", a.output) ||
+            TakeValueOption(in, i, "--output", a.output) || TakeValueOption(in, i, "--name", a.name))
+            continue;
+        if (TakeValueOption(in, i, "--no", number))
+            a.number = number;
+        else if (in[i] == "--json")
             a.asJson = true;
-        } else if (s == "-o" || s == "--output" || s == "--no" || s == "--name") {
-            if (i + 1 >= in.size()) throw FtfError("Параметру " + s + " не указано значение");
-            const std::string& v = in[++i];
-            if (s == "--no") a.number = v;
-            else if (s == "--name") a.name = v;
-            else a.output = v;
-        } else if (s.rfind("-", 0) == 0 && s.size() > 1) {
-            throw FtfError("Неизвестный параметр " + s);
-        } else {
-            a.positional.push_back(s);
-        }
+        else
+            TakePositional(in[i], a.positional);
     }
     return a;
 }

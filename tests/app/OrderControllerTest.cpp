@@ -16,6 +16,7 @@
 namespace fs = std::filesystem;
 using namespace ftf;
 using ftf::test::BuildPosition;
+using ftf::test::ReadAll;
 using ftf::test::OrderWindowTest;
 using Kind = PromptCall::Kind;
 
@@ -138,7 +139,7 @@ TEST_F(OrderWindowTest, ANewOrderIsSavedIntoTheOrdersFolderUnderItsNumber) {
     EXPECT_TRUE(w->Saved());
     EXPECT_EQ(w->LastSavedNo(), "12/3");
     EXPECT_EQ(RegisterRecords(), (std::map<std::string, std::string>{{"12/3", "%12_3.FFO370"}}));
-    EXPECT_EQ(Bytes(orders / "Fentorn.lon"), std::string("\x04" "12/3", 5) + std::string(26, '\0'));
+    EXPECT_EQ(ReadAll(orders / "Fentorn.lon"), std::string("\x04" "12/3", 5) + std::string(26, '\0'));
 }
 
 TEST_F(OrderWindowTest, TheLastOrderNumberFileHoldsThirtyOneBytesInTheCodePage) {
@@ -152,7 +153,7 @@ TEST_F(OrderWindowTest, TheLastOrderNumberFileHoldsThirtyOneBytesInTheCodePage) 
     };
     for (const Case& c : cases) {
         ASSERT_TRUE(WriteLastOrderNo(c.no));
-        const std::string image = Bytes(orders / "Fentorn.lon");
+        const std::string image = ReadAll(orders / "Fentorn.lon");
         ASSERT_EQ(image.size(), 31u) << c.no;
         EXPECT_EQ(static_cast<unsigned char>(image[0]), c.bytes.size());
         EXPECT_EQ(image.substr(1, c.bytes.size()), c.bytes);
@@ -172,7 +173,7 @@ TEST_F(OrderWindowTest, TheLastOrderNumberFileHoldsThirtyOneBytesInTheCodePage) 
 
 TEST_F(OrderWindowTest, SaveAsDoesNotReplaceAnotherOrderInTheOrdersFolderUnasked) {
     WriteOrder(orders / "5.ffo370", "5");
-    const std::string before = Bytes(orders / "5.ffo370");
+    const std::string before = ReadAll(orders / "5.ffo370");
     auto w = Window();
     w->Order().OrderNo = "5a";
     // The dialog showed another folder, where no 5.ffo370 exists; the orders folder has one.
@@ -180,7 +181,7 @@ TEST_F(OrderWindowTest, SaveAsDoesNotReplaceAnotherOrderInTheOrdersFolderUnasked
     EXPECT_FALSE(w->SaveOrder((root.Path() / "5.ffo370").string()));
     EXPECT_EQ(prompter.Texts(Kind::OkCancel), Texts{"Файл " + (orders / "5.ffo370").string() +
                                                     " уже существует! Переписать поверх?"});
-    EXPECT_EQ(Bytes(orders / "5.ffo370"), before);
+    EXPECT_EQ(ReadAll(orders / "5.ffo370"), before);
     EXPECT_TRUE(w->IsNew());
     prompter.AnswerOk(true);
     EXPECT_TRUE(w->SaveOrder((root.Path() / "5.ffo370").string()));
@@ -256,7 +257,7 @@ TEST_F(OrderWindowTest, RenamingMovesTheFileAndAnExistingTargetIsReplacedOnlyWhe
     auto w = Window();
     ASSERT_TRUE(w->OpenOrderFile(WriteOrder(orders / "1.ffo370", "1")));
     WriteOrder(orders / "2.ffo370", "other");
-    const std::string other = Bytes(orders / "2.ffo370");
+    const std::string other = ReadAll(orders / "2.ffo370");
     w->Order().OrderNo = "2";
     w->Order().Customer = "новый";
     w->SortPositions(PositionSort::ByNumber);  // any edit
@@ -269,7 +270,7 @@ TEST_F(OrderWindowTest, RenamingMovesTheFileAndAnExistingTargetIsReplacedOnlyWhe
     EXPECT_FALSE(w->Save());
     EXPECT_EQ(prompter.Calls().at(1).file.fileName, "2");
     EXPECT_EQ(prompter.Calls().at(2).questionKind, QuestionKind::Destructive);
-    EXPECT_EQ(Bytes(orders / "2.ffo370"), other);
+    EXPECT_EQ(ReadAll(orders / "2.ffo370"), other);
     EXPECT_EQ(w->FileName(), (orders / "1.ffo370").string());
     EXPECT_FALSE(w->Saved());
     TftfOrder written;  // the order went into its old file first
@@ -623,7 +624,7 @@ TEST_F(OrderWindowTest, AddingFromAFileAppendsItsPositionsAndAsksForARecalculati
     const std::string source = WriteOrder(root.Path() / "src.ffo370", "src", {{"VF-UP-01"}, {"VF-NZ-10"}});
     fs::path damaged = root.Path() / "damaged.ffo370";
     {
-        const std::string image = Bytes(source);
+        const std::string image = ReadAll(source);
         std::ofstream(damaged, std::ios::binary) << image.substr(0, image.size() / 2);
     }
     auto w = Window();
@@ -687,7 +688,7 @@ TEST_F(OrderWindowTest, TheClosingQuestionHasThreeAnswers) {
 
 TEST_F(OrderWindowTest, AnOrderNotReadInFullIsNeverSavedOverItsFile) {
     const std::string good = WriteOrder(orders / "g.ffo370", "g", {{"VF-UP-01"}});
-    const std::string image = Bytes(good);
+    const std::string image = ReadAll(good);
     auto withStamp = [&](const std::string& stamp) {
         std::string s = image;
         s.replace(s.find("26.12.2019"), 10, stamp);
@@ -716,7 +717,7 @@ TEST_F(OrderWindowTest, AnOrderNotReadInFullIsNeverSavedOverItsFile) {
         EXPECT_FALSE(w->Save());
         EXPECT_FALSE(w->SaveOrder());
         EXPECT_FALSE(w->SaveOrder(file.string()));
-        EXPECT_EQ(Bytes(file), c.content) << c.name;
+        EXPECT_EQ(ReadAll(file), c.content) << c.name;
     }
     const std::size_t prompts = prompter.Calls().size();
     EXPECT_EQ(prompts, 3u);  // the question, the newer-file warning, the load error
@@ -731,7 +732,7 @@ TEST_F(OrderWindowTest, AnOrderNotReadInFullIsNeverSavedOverItsFile) {
     // (an order without positions reads the same in both layouts).
     const fs::path older = orders / "older2.ffo370";
     {
-        std::string s = Bytes(WriteOrder(older, "o2"));
+        std::string s = ReadAll(WriteOrder(older, "o2"));
         s.replace(s.find("26.12.2019"), 10, "23.07.2019");
         std::ofstream(older, std::ios::binary) << s;
     }

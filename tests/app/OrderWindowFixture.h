@@ -173,11 +173,6 @@ protected:
         return out;
     }
 
-    static std::string Bytes(const std::filesystem::path& file) {
-        std::ifstream in(file, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-
     static TempDir* catalogue_;
     TempDir root;
     std::filesystem::path orders = root.Path() / "Orders";

@@ -36,11 +36,6 @@ protected:
         return path;
     }
 
-    static std::string Read(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-
     static std::string DemoOrder(const std::string& no) {
         return std::string(FTF_SOURCE_DIR "/data/demo/orders/") + no + ".json";
     }

@@ -16,6 +16,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using ftf::test::ReadAll;
 using ftf::test::RunResult;
 using nlohmann::json;
 
@@ -59,8 +60,8 @@ TEST_F(OrderCli, BuildsPricedOrderAndRebuildsItByteForByte) {
     ASSERT_EQ(r.status, 0) << r.err;
     r = Ftf({"order", "build", desc, "-o", b});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(Read(a), Read(b));
-    EXPECT_FALSE(Read(a).empty());
+    EXPECT_EQ(ReadAll(a), ReadAll(b));
+    EXPECT_FALSE(ReadAll(a).empty());
     // Without --register nothing is registered and no last number is written.
     EXPECT_FALSE(fs::exists(orders + "/Fentorn.lon"));
     r = Ftf({"register", "list"});
@@ -134,14 +135,14 @@ TEST_F(OrderCli, RegistersOnceAndWritesTheLastNumber) {
     r = Ftf({"register", "list"});
     EXPECT_NE(r.out.find("\nБ-17\t02.03.2026\tТест\t"), std::string::npos) << r.out;
     // A length byte and 30 bytes of Windows-1251 text, zero filled: "Б" is one byte there.
-    EXPECT_EQ(Read(orders + "/Fentorn.lon"), std::string("\x04\xc1-17", 5) + std::string(26, '\0'));
+    EXPECT_EQ(ReadAll(orders + "/Fentorn.lon"), std::string("\x04\xc1-17", 5) + std::string(26, '\0'));
 
     // The same number again: the register's refusal, and neither file nor number is left behind.
-    const std::string before = Read(orders + "/b17.ffo370");
+    const std::string before = ReadAll(orders + "/b17.ffo370");
     r = Ftf({"order", "build", Write("o2.json", With("\"Тест\"", "\"Другой\"")), "-o", orders + "/b17.ffo370", "--register"});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("Загружаемый заказ № Б-17 уже существует"), std::string::npos) << r.err;
-    EXPECT_EQ(Read(orders + "/b17.ffo370"), before);
+    EXPECT_EQ(ReadAll(orders + "/b17.ffo370"), before);
     r = Ftf({"order", "build", Write("o3.json", With("\"Б-17\"", "\"б-17\"")), "-o", orders + "/other.ffo370", "--register"});
     EXPECT_EQ(r.status, 1);
     EXPECT_FALSE(fs::exists(orders + "/other.ffo370"));
@@ -189,17 +190,17 @@ TEST_F(OrderCli, DescriptionErrorsStopBeforeAnyFileIsWritten) {
 TEST_F(OrderCli, RecalcTakesCurrentPricesAndKeepsTheFileOnFailure) {
     const std::string file = proc.Path("o.ffo370");
     ASSERT_EQ(Ftf({"order", "build", Write("o.json", kOrder), "-o", file}).status, 0);
-    const std::string built = Read(file);
+    const std::string built = ReadAll(file);
     const double before = ShowJson(file)["TotalSum"].get<double>();
 
     // The same catalogue: the same prices, the order written again unchanged.
     RunResult r = Ftf({"order", "recalc", file});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(Read(file), built);
+    EXPECT_EQ(ReadAll(file), built);
 
     // A catalogue where the blocker costs 1 EUR more (priced in roubles: 95.5 × 0.9 per piece
     // for price group 2, one blocker in each of the two single-sash windows).
-    std::string sql = Read(FTF_SOURCE_DIR "/data/demo/catalogue.sql");
+    std::string sql = ReadAll(FTF_SOURCE_DIR "/data/demo/catalogue.sql");
     const std::string row = "'Блокиратор неправильного открывания','шт',2.90,";
     ASSERT_NE(sql.find(row), std::string::npos);
     std::string dearer = sql;
@@ -212,7 +213,7 @@ TEST_F(OrderCli, RecalcTakesCurrentPricesAndKeepsTheFileOnFailure) {
     EXPECT_NEAR(j["TotalSum"].get<double>() - before, 2 * 85.95, 0.00005);
 
     // A catalogue without that article: the failing position is named, the file stays.
-    const std::string recalculated = Read(file);
+    const std::string recalculated = ReadAll(file);
     const std::string line = sql.substr(sql.rfind('\n', sql.find(row)) + 1);
     std::string without = sql;
     without.erase(without.find(line.substr(0, line.find('\n') + 1)), line.find('\n') + 1);
@@ -222,7 +223,7 @@ TEST_F(OrderCli, RecalcTakesCurrentPricesAndKeepsTheFileOnFailure) {
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("VF-BL-01"), std::string::npos) << r.err;
     EXPECT_NE(r.err.find("[Позиция: 001]"), std::string::npos) << r.err;
-    EXPECT_EQ(Read(file), recalculated);
+    EXPECT_EQ(ReadAll(file), recalculated);
 
     // A file that cannot be read completely is never written over.
     const std::string cut = recalculated.substr(0, recalculated.size() / 2);
@@ -230,7 +231,7 @@ TEST_F(OrderCli, RecalcTakesCurrentPricesAndKeepsTheFileOnFailure) {
     r = Ftf({"order", "recalc", file});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("Ошибка загрузки заказа!"), std::string::npos) << r.err;
-    EXPECT_EQ(Read(file), cut);
+    EXPECT_EQ(ReadAll(file), cut);
 }
 
 TEST_F(OrderCli, InstalledConfigurationIsTheDefault) {
@@ -252,7 +253,7 @@ TEST_F(OrderCli, InstalledConfigurationIsTheDefault) {
     // The order's currency (EUR) is the working one: its sign follows the amounts.
     EXPECT_NE(r.out.find(" EUR\n"), std::string::npos) << r.out;
     // The command line changes no setting and writes none back.
-    EXPECT_EQ(Read(catalog + "/FTFurniture.ini"), Read(FTF_SOURCE_DIR "/data/demo/FTFurniture.ini"));
+    EXPECT_EQ(ReadAll(catalog + "/FTFurniture.ini"), ReadAll(FTF_SOURCE_DIR "/data/demo/FTFurniture.ini"));
     r = proc.Run({"order", "show", orders + "/1003.ffo370", "--config", "Нет такой"});
     EXPECT_EQ(r.status, 1);
 }

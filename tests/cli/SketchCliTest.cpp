@@ -16,13 +16,9 @@
 
 namespace fs = std::filesystem;
 using ftf::test::FtfProcess;
+using ftf::test::ReadAll;
 
 namespace {
-
-std::string ReadAll(const std::string& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 class SketchCli : public ::testing::Test {
 protected:

@@ -7,6 +7,9 @@
 
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -14,6 +17,17 @@
 #include "common/TSpecStream.h"
 
 namespace ftf::test {
+
+/// A whole file's bytes (empty when it cannot be read).
+inline std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void WriteBytes(const std::filesystem::path& p, const std::vector<std::uint8_t>& b) {
+    std::ofstream(p, std::ios::binary).write(reinterpret_cast<const char*>(b.data()),
+                                              static_cast<std::streamsize>(b.size()));
+}
 
 inline Img& Date(Img& img, double oleDays) {
     std::uint64_t bits;

@@ -19,16 +19,6 @@ using Kind = PromptCall::Kind;
 
 namespace {
 
-std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const std::filesystem::path& p, const std::vector<std::uint8_t>& b) {
-    std::ofstream(p, std::ios::binary).write(reinterpret_cast<const char*>(b.data()),
-                                              static_cast<std::streamsize>(b.size()));
-}
-
 const char* kConvert =
     "Необходимо конвертировать файл заказа!\r\nЗагружаемая версия: %s\r\nТекущая версия: 26.12.2019";
 

@@ -18,16 +18,6 @@ using Kind = PromptCall::Kind;
 
 namespace {
 
-std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const std::filesystem::path& p, const std::vector<std::uint8_t>& b) {
-    std::ofstream(p, std::ios::binary).write(reinterpret_cast<const char*>(b.data()),
-                                              static_cast<std::streamsize>(b.size()));
-}
-
 class SelectionFiles : public ::testing::Test {
 protected:
     std::string File(const std::string& name) const { return (dir.Path() / name).string(); }

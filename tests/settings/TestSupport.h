@@ -1,6 +1,6 @@
 #pragma once
 // Helpers shared by the settings tests: a fresh temporary folder per test, whole-file reads and
-// writes, and a prompter that records what it was asked to show.
+// writes (TempDir.h), and a prompter that records what it was asked to show.
 
 #include <filesystem>
 #include <fstream>
@@ -14,18 +14,6 @@
 #include "common/Prompter.h"
 
 namespace ftf::test {
-
-inline std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream buf;
-    buf << in.rdbuf();
-    return buf.str();
-}
-
-inline void WriteAll(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
 
 class RecordingPrompter final : public Prompter {
 public:
