@@ -24,7 +24,6 @@
 #include "cli/CliSession.h"
 #include "cli/CliText.h"
 #include "cli/Command.h"
-#include "common/Cp1251.h"
 #include "common/Error.h"
 #include "common/NumberFormat.h"
 #include "documents/DocumentFile.h"
